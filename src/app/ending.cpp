@@ -1,0 +1,5 @@
+#include "app/ending.h"
+
+void EndingScene::Reset() {}
+bool EndingScene::Update() { return false; }
+void EndingScene::Draw() {}

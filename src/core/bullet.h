@@ -1,0 +1,34 @@
+#pragma once
+// Shots of both sides, kept in two static pools.
+#include <cstdint>
+
+#include "core/object_base.h"
+
+class Texture;
+
+class BulletBase : public ObjectBase {};
+
+class Bullet : public BulletBase {
+public:
+    Texture* texture = nullptr;
+    int32_t active = 0;
+    int32_t side = 0;          // 1 player shot, 2 enemy bullet
+    int32_t patternFlag = 0;   // enemy bullets: 0 steered by the route handler, 1 pattern bullet
+    float angle = 0.0f;        // degrees, 0 = +x, 90 = down the screen
+    float speed = 0.0f;        // pixels per frame
+    int32_t spriteType = 0;    // enemy 4..9 = 3 * (colour - 1) + size + 3; player shots 0
+    int32_t aimed = 0;         // 1: heading is angle + aimAngle
+    int32_t behaviourId = 0;
+    float aimAngle = 0.0f;     // radians, towards the player at spawn
+    int32_t age = 0;
+    int32_t colour = 0;        // 1 or 2: picks the damage pair
+    int32_t power = 0;         // the shooter's attack at spawn
+    int32_t power2 = 0;        // the shooter's attack2 at spawn
+    float speedScale = 0.0f;   // BulletSpeedScale at spawn
+    int32_t spin = 0;          // degrees of the sprite's own rotation
+};
+
+constexpr int kEnemyBulletCount = 1000;
+constexpr int kPlayerShotCount = 30;
+extern Bullet EnemyBulletPool[kEnemyBulletCount];
+extern Bullet PlayerShotPool[kPlayerShotCount];

@@ -1,0 +1,3 @@
+#include "core/effects.h"
+
+EffectPoolInitializer::EffectPoolInitializer() = default;

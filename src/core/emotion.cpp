@@ -1,0 +1,3 @@
+#include "core/emotion.h"
+
+float EmotionGauges[kEmotionGaugeCount];

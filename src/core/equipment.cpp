@@ -1,0 +1,5 @@
+#include "core/equipment.h"
+
+EquippedSlotSet EquippedSlots;
+
+ShotStyleTableInitializer::ShotStyleTableInitializer() = default;

@@ -1,0 +1,41 @@
+#pragma once
+// The three pools of short-lived numbers over the playfield.
+#include <cstdint>
+
+struct DamagePopup {
+    int32_t active = 0;
+    float x = 0.0f, y = 0.0f, z = 0.0f;
+    float vx = 0.0f, vy = 0.0f, vz = 0.0f;
+    int32_t kind = 0;     // 1 large (damage to the player), 2 small (damage dealt)
+    int32_t colour = 0;
+    int32_t value = 0;
+    int32_t age = 0;
+    int32_t alpha = 240;
+};
+
+struct EmotionNumber {
+    int32_t active = 0;
+    float x = 0.0f, y = 0.0f, z = 0.0f;
+    int32_t kind = -1;    // -1 free, 1 money multiplier, 4 experience multiplier
+    float shownValue = 0.0f;
+    float targetValue = 0.0f;
+    int32_t age = 0;
+    int32_t alpha = 240;
+};
+
+struct ScorePopup {
+    int32_t active = 0;
+    float x = 0.0f, y = 0.0f, z = 0.0f;
+    int32_t kind = -1;    // -1 free, 1..4 size and timing class
+    int32_t value = 0;
+    int32_t age = 0;
+    int32_t alpha = 240;
+    float shownValue = 0.0f;
+};
+
+constexpr int kDamagePopupCount = 300;
+constexpr int kEmotionNumberCount = 100;
+constexpr int kScorePopupCount = 1000;
+extern DamagePopup DamageNumberPool[kDamagePopupCount];
+extern EmotionNumber EmotionNumberPool[kEmotionNumberCount];
+extern ScorePopup ScorePopupPool[kScorePopupCount];

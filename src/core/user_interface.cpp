@@ -1,0 +1,3 @@
+#include "core/user_interface.h"
+
+UserInterface::UserInterface() = default;

@@ -1,0 +1,64 @@
+#pragma once
+// One enemy that can act as any of the 23 species: it derives from every
+// species class, which all share one virtual EnemyBase, and its species id
+// picks which species' update and draw run.
+#include <cstdint>
+
+#include "species/grass/butterfly.h"
+#include "species/grass/day_cocoon.h"
+#include "species/grass/big_butterfly.h"
+#include "species/grass/scorpion.h"
+#include "species/grass/moth.h"
+#include "species/grass/night_cocoon.h"
+#include "species/grass/big_moth.h"
+#include "species/grass/spider.h"
+#include "species/canyon/day_mushroom.h"
+#include "species/canyon/day_rafflesia.h"
+#include "species/canyon/eagle.h"
+#include "species/canyon/big_day_rafflesia.h"
+#include "species/canyon/night_mushroom.h"
+#include "species/canyon/night_rafflesia.h"
+#include "species/canyon/bat.h"
+#include "species/canyon/big_night_rafflesia.h"
+#include "species/cave/element.h"
+#include "species/cave/big_element.h"
+#include "species/cave/magic_stone.h"
+#include "species/cave/floor_crystal.h"
+#include "species/cave/grand_magic_stone.h"
+#include "species/grass/middle_butterfly.h"
+#include "species/grass/middle_moth.h"
+
+class Enemy : public ButterFly,
+              public DayCocoon,
+              public BigButterFly,
+              public Scorpion,
+              public Moth,
+              public NightCocoon,
+              public BigMoth,
+              public Spider,
+              public DayMushroom,
+              public DayRafflesia,
+              public Eagle,
+              public BigDayRafflesia,
+              public NightMushroom,
+              public NightRafflesia,
+              public Bat,
+              public BigNightRafflesia,
+              public Element,
+              public BigElement,
+              public MagicStone,
+              public FloorCrystal,
+              public GrandMagicStone,
+              public MiddleButterFly,
+              public MiddleMoth {
+public:
+    Enemy();
+};
+
+constexpr int kEnemyCount = 50;
+extern Enemy EnemyPool[kEnemyCount];
+
+// The draw list built by the enemy update: pool slots in draw order and their layers.
+extern int32_t EnemyDrawOrder[kEnemyCount];
+extern int32_t EnemyDrawLayer[kEnemyCount];
+extern int32_t EnemyDrawCount;

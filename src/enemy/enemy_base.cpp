@@ -1,0 +1,7 @@
+#include "enemy/enemy_base.h"
+
+#include <cmath>
+
+float EnemyBase::AimAngle(float px, float py) const {
+    return static_cast<float>(std::atan2(static_cast<double>(target.y - py), static_cast<double>(target.x - px)));
+}

@@ -1,0 +1,40 @@
+#pragma once
+// The state every enemy and satellite carries.
+#include <cstdint>
+
+#include "core/object_base.h"
+
+class Texture;
+
+class EnemyBase : public CharacterBase {
+public:
+    // Direction (radians) from the muzzle point (x, y) to the target point.
+    float AimAngle(float x, float y) const;
+
+    Texture* sheet = nullptr;   // borrowed sprite sheet
+    Vec3 target;                // the player's position, copied in every frame
+    int32_t layer = 0;          // 1 ground (under the player), 0 air
+    float facingAngle = 0.0f;   // radians
+    int32_t active = 0;
+    int32_t bobCounter = 0;     // 0..119
+    int32_t hitFlag = 0;
+    int32_t species = 0;        // 1..25, 99; 101, 102 for satellites; 0 when free
+    int32_t variant = 0;
+    int32_t grade = 0;          // 1 grass, 2 canyon, 3 cave
+    int32_t phaseTimer = 0;
+    int32_t shotCounter = 0;
+    int32_t toggle = 0;
+    float spinAngle = 0.0f;     // degrees
+    int32_t subMode = 0;
+    float headingAngle = 0.0f;
+    int32_t moveFlag = 0;
+    int32_t bossPhase = 0;
+    int32_t phaseDuration = 0;
+    int32_t deathCounter = 0;
+    int32_t cycleCounter = 0;
+    int32_t route = 0;          // 1..3
+    int32_t animFrame = 0;      // 0..39, cell = frame / 4
+    int32_t reward = 0;
+    int32_t bonusTimer = 0;
+    float scrollSpeed = 0.0f;
+};

@@ -1,0 +1,17 @@
+#pragma once
+// One HP gauge record per enemy or satellite.
+#include <cstdint>
+
+struct EnemyGaugeRecord {
+    int32_t active = 0;
+    int32_t kind = 0;        // 1 normal, 2 middle, 3 boss; 0 off
+    float x = 0.0f, y = 0.0f, z = 0.0f;
+    int32_t maxHp = 0;
+    int32_t hp = 0;
+    int32_t fillCounter = 0; // boss bar fill, +4 per drawn frame up to 500
+};
+
+constexpr int kEnemyStatusCount = 50;
+constexpr int kEnemyChildStatusCount = 50;  // the first 40 are used
+extern EnemyGaugeRecord EnemyStatusTable[kEnemyStatusCount];
+extern EnemyGaugeRecord EnemyChildStatusTable[kEnemyChildStatusCount];

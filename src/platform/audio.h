@@ -1,0 +1,68 @@
+#pragma once
+// Sound voices mixed in the audio callback. One voice per loaded WAV; its
+// samples are converted once to the device format when it is created.
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+struct WaveFormat {
+    uint16_t formatTag = 0;       // 1 = PCM
+    uint16_t channels = 0;        // 1 or 2
+    uint32_t samplesPerSec = 0;
+    uint32_t avgBytesPerSec = 0;
+    uint16_t blockAlign = 0;
+    uint16_t bitsPerSample = 0;   // 8 or 16
+};
+
+// The mixing state of one voice (device format: interleaved stereo float).
+struct MixVoice {
+    std::vector<float> samples;   // frames * 2
+    size_t position = 0;          // in frames
+    bool playing = false;
+    bool looping = false;
+    float gain = 1.0f;
+};
+
+// Gain for a volume in hundredths of a decibel: 10^(v / 2000); -10000 or less is silent.
+float VolumeToGain(int32_t hundredthsOfDb);
+
+// Converts PCM samples (8-bit unsigned or 16-bit signed, mono or stereo) at any
+// rate to interleaved stereo float at `deviceRate`.
+std::vector<float> ConvertToDeviceFormat(const WaveFormat& format, const uint8_t* data, size_t bytes,
+                                         int deviceRate);
+
+// Adds `frames` stereo frames of every playing voice to `out` (which is not
+// cleared first), advancing the voices; a looping voice wraps to its start,
+// another stops at its end. Pure: it touches nothing else.
+void MixVoices(MixVoice* const* voices, size_t voiceCount, float* out, size_t frames);
+
+// A sound buffer owned by one Sound.
+class SoundBuffer {
+public:
+    void Play(bool looping);
+    void Stop();
+    void SetCurrentPosition(size_t frame);
+    void SetVolume(int32_t hundredthsOfDb);
+    int32_t GetVolume() const;
+    bool IsPlaying() const;
+    bool IsLooping() const;
+    size_t GetCurrentPosition() const;
+    size_t FrameCount() const;
+    void Release();
+
+private:
+    friend SoundBuffer* CreateSoundBuffer(const WaveFormat&, const uint8_t*, size_t);
+    SoundBuffer() = default;
+    ~SoundBuffer();
+    MixVoice voice_;
+    int32_t volume_ = 0;
+};
+
+// Opens the audio device once (later calls only count references). Returns
+// false when no device can be opened; buffers still work, silently.
+bool AudioAcquire();
+void AudioReleaseRef();
+int AudioDeviceRate();
+
+// Creates a buffer from PCM data; null when the format is not playable.
+SoundBuffer* CreateSoundBuffer(const WaveFormat& format, const uint8_t* data, size_t bytes);

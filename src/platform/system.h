@@ -1,0 +1,33 @@
+#pragma once
+// Window, events, message box and the clock.
+#include <cstdint>
+
+#include "platform/graphics.h"
+
+// Starts the platform's video, event, controller and audio subsystems.
+bool PlatformInit();
+// Creates the hidden 1280 x 720 window titled "MIRELUNE" (desktop full screen
+// with the picture scaled and letterboxed in WindowMode::Fullscreen).
+bool PlatformCreateWindow(WindowMode mode);
+bool PlatformHasWindow();
+void PlatformShowWindow();
+// Hides or shows the mouse cursor.
+void PlatformShowCursor(bool show);
+// Handles every pending event. Returns false once the program is to quit
+// (the window was closed, Escape was pressed or a quit was requested).
+bool PlatformPumpEvents();
+// Asks the event loop to end (as a posted quit message would).
+void PlatformRequestQuit();
+// Modal error box with caption "Error"; the text also goes to stderr. No box
+// is shown when there is no display (the dummy video driver).
+void ShowErrorMessage(const char* text);
+// Number of error messages shown so far (tests and the smoke run).
+int ErrorMessageCount();
+void PlatformShutdown();
+
+// Milliseconds since some fixed start.
+uint32_t ClockMilliseconds();
+void SleepMilliseconds(uint32_t ms);
+
+// Makes `path` the current directory; false when it cannot.
+bool PlatformSetCurrentDirectory(const char* path);

@@ -1,0 +1,11 @@
+#pragma once
+// Species 23.
+#include <cstdint>
+
+#include "enemy/enemy_base.h"
+
+class BigElement : public virtual EnemyBase {
+public:
+    static constexpr int kSatelliteCount = 20;
+    int32_t satellites[kSatelliteCount];  // EnemyChildPool indices, -1 none
+};

@@ -1,0 +1,3 @@
+#include "species/cave/enemy_child.h"
+
+EnemyChild::EnemyChild() { status = StatusBlock{}; }
