@@ -81,6 +81,12 @@ TEST_F(TitleScene, QuitEndsTheProgramAtTheFadesMidpoint) {
     for (int i = 0; i < 11; ++i) ASSERT_TRUE(Frame(g));
     Press(KEY_S, false);
     ASSERT_EQ(g.titleMenu.selection, 3);
+    // Deciding also waits for the cursor's cooldown.
+    PadState.gamepad.buttons = PAD_Y;
+    ASSERT_TRUE(Frame(g));
+    EXPECT_EQ(TransitionFadeActive, 0);
+    PadState.gamepad.buttons = 0;
+    for (int i = 0; i < 9; ++i) ASSERT_TRUE(Frame(g));
     PadState.gamepad.buttons = PAD_Y;
     ASSERT_TRUE(Frame(g));
     PadState.gamepad.buttons = 0;
@@ -94,6 +100,7 @@ TEST_F(TitleScene, CreditsReturnToTheTitleWithInputIgnoredWhileFading) {
     Press(KEY_S, true);
     ASSERT_TRUE(Frame(g));
     Press(KEY_S, false);
+    for (int i = 0; i < 9; ++i) ASSERT_TRUE(Frame(g));
     Press(KEY_RETURN, true);
     ASSERT_TRUE(Frame(g));
     Press(KEY_RETURN, false);
