@@ -144,12 +144,7 @@ TEST_F(EndingInGame, ReturnsToTheTitleAtTheUpdateOfFrame2020AndStartsAfreshNextT
 
 TEST_F(EndingInGame, CaptionsAreDrawnFromTheirWipedRectangles) {
     while (g.ending.frame <= 92) g.ending.Update();  // caption 1, added at 90, stepped twice
-    SpriteBatch->StartRecording();
-    SpriteBatch->Begin(SpriteBatchApi::kAlphaBlend);
-    g.ending.Draw();
-    SpriteBatch->End();
-    SpriteBatch->StopRecording();
-    const auto& r = SpriteBatch->Records();
+    const auto& r = RecordDraws([&] { g.ending.Draw(); });
     ASSERT_EQ(r.size(), 3u);
     EXPECT_EQ(r[0].position.y, g.ending.scroll);
     EXPECT_EQ(r[1].position.y, g.ending.scroll - 720.0f);
@@ -166,12 +161,7 @@ TEST_F(EndingInGame, CaptionsAreDrawnFromTheirWipedRectangles) {
 
     // Wiping out: the erased part leaves from the left, the rest stays in place.
     while (g.ending.frame <= 90 + 228) g.ending.Update();
-    SpriteBatch->ClearRecords();
-    SpriteBatch->StartRecording();
-    SpriteBatch->Begin(SpriteBatchApi::kAlphaBlend);
-    g.ending.Draw();
-    SpriteBatch->End();
-    SpriteBatch->StopRecording();
+    RecordDraws([&] { g.ending.Draw(); });
     // The white flash of frame 280 is drawn between the background and the
     // captions; caption 1 holds the first slot.
     const DrawRecord* out = nullptr;

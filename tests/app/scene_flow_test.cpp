@@ -11,24 +11,13 @@
 #include "core/score.h"
 #include "platform/audio.h"
 #include "platform/input.h"
+#include "core/player_test_support.h"
 #include "scene_test_support.h"
 
 namespace {
 
+using player_test::SetLevelOneBase;
 using scene_test::GameHolder;
-
-// The level-1 contribution, as asset creation leaves it.
-void SetLevelOneBase(Player& p) {
-    StatusBlock& base = p.statusParts[0];
-    base = StatusBlock{};
-    base.maxHp = 100;
-    base.maxSp = 60;
-    base.attack = 9;
-    base.attack2 = 7;
-    base.defense = 11;
-    base.defense2 = 5;
-    base.speed = 4.0f;
-}
 
 class FieldEntry : public ::testing::Test {
 protected:

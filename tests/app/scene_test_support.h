@@ -61,6 +61,17 @@ protected:
         g.Draw();
         return true;
     }
+    // The draws made by `draw` inside one sprite batch.
+    template <typename DrawFn>
+    static const std::vector<DrawRecord>& RecordDraws(DrawFn draw) {
+        SpriteBatch->ClearRecords();
+        SpriteBatch->StartRecording();
+        SpriteBatch->Begin(SpriteBatchApi::kAlphaBlend);
+        draw();
+        SpriteBatch->End();
+        SpriteBatch->StopRecording();
+        return SpriteBatch->Records();
+    }
     // Runs frames without input until no fade is running.
     static void RunUntilFadeIdle(Game& g) {
         for (int i = 0; i < 200 && TransitionFadeActive != 0; ++i) ASSERT_TRUE(Frame(g));

@@ -22,6 +22,14 @@ protected:
         RunUntilFadeIdle(g);  // the opening fade-in
     }
     static void Press(uint8_t key, bool down) { KeyboardState[key] = down ? 0x80 : 0; }
+    // One press of S, then frames until the cursor's cooldown has run out.
+    void StepDown() {
+        Press(KEY_S, true);
+        ASSERT_TRUE(Frame(g));
+        Press(KEY_S, false);
+        for (int i = 0; i < 9; ++i) ASSERT_TRUE(Frame(g));
+        ASSERT_EQ(g.titleMenu.cooldown, 0);
+    }
     GameHolder holder;
     Game& g = *holder.game;
 };
@@ -41,12 +49,8 @@ TEST_F(TitleScene, HoldingDownStepsEveryTenFramesAndStopsAtQuit) {
 }
 
 TEST_F(TitleScene, UpAndDownTogetherFromCreditsStayOnCredits) {
-    Press(KEY_S, true);
-    ASSERT_TRUE(Frame(g));
-    Press(KEY_S, false);
-    for (int i = 0; i < 9; ++i) ASSERT_TRUE(Frame(g));
+    StepDown();
     ASSERT_EQ(g.titleMenu.selection, 2);
-    ASSERT_EQ(g.titleMenu.cooldown, 0);
     // The stick up and the S key down in one frame.
     PadState.gamepad.thumbLY = 20000;
     Press(KEY_S, true);
@@ -77,8 +81,9 @@ TEST_F(TitleScene, StartChangesSceneSixtyFramesLaterAndIgnoresASecondPress) {
 }
 
 TEST_F(TitleScene, QuitEndsTheProgramAtTheFadesMidpoint) {
+    StepDown();
     Press(KEY_S, true);
-    for (int i = 0; i < 11; ++i) ASSERT_TRUE(Frame(g));
+    ASSERT_TRUE(Frame(g));
     Press(KEY_S, false);
     ASSERT_EQ(g.titleMenu.selection, 3);
     // Deciding also waits for the cursor's cooldown.
@@ -86,7 +91,7 @@ TEST_F(TitleScene, QuitEndsTheProgramAtTheFadesMidpoint) {
     ASSERT_TRUE(Frame(g));
     EXPECT_EQ(TransitionFadeActive, 0);
     PadState.gamepad.buttons = 0;
-    for (int i = 0; i < 9; ++i) ASSERT_TRUE(Frame(g));
+    for (int i = 0; i < 8; ++i) ASSERT_TRUE(Frame(g));
     PadState.gamepad.buttons = PAD_Y;
     ASSERT_TRUE(Frame(g));
     PadState.gamepad.buttons = 0;
@@ -97,10 +102,7 @@ TEST_F(TitleScene, QuitEndsTheProgramAtTheFadesMidpoint) {
 }
 
 TEST_F(TitleScene, CreditsReturnToTheTitleWithInputIgnoredWhileFading) {
-    Press(KEY_S, true);
-    ASSERT_TRUE(Frame(g));
-    Press(KEY_S, false);
-    for (int i = 0; i < 9; ++i) ASSERT_TRUE(Frame(g));
+    StepDown();
     Press(KEY_RETURN, true);
     ASSERT_TRUE(Frame(g));
     Press(KEY_RETURN, false);
@@ -135,12 +137,7 @@ TEST_F(TitleScene, StripMarksTheSelectedLineNarrowerForLowerItems) {
     const Expected expected[] = {{1.0f, 640.0f, 448.0f}, {0.75f, 640.0f, 544.0f}, {0.5f, 640.0f, 640.0f}};
     for (int item = 1; item <= 3; ++item) {
         g.titleMenu.selection = item;
-        SpriteBatch->StartRecording();
-        SpriteBatch->Begin(SpriteBatchApi::kAlphaBlend);
-        g.titleMenu.Draw();
-        SpriteBatch->End();
-        SpriteBatch->StopRecording();
-        const auto& r = SpriteBatch->Records();
+        const auto& r = RecordDraws([&] { g.titleMenu.Draw(); });
         ASSERT_EQ(r.size(), 2u);
         EXPECT_EQ(r[0].source.right, 1280);
         EXPECT_EQ(r[0].source.bottom, 720);
@@ -161,7 +158,6 @@ TEST_F(TitleScene, StripMarksTheSelectedLineNarrowerForLowerItems) {
         // The draw leaves the identity transform in force.
         EXPECT_EQ(SpriteBatch->GetTransform().m[3][1], 0.0f);
         EXPECT_EQ(SpriteBatch->GetTransform().m[0][0], 1.0f);
-        SpriteBatch->ClearRecords();
     }
 }
 

@@ -4,30 +4,17 @@
 
 #include "core/effects.h"
 #include "core/player.h"
+#include "core/player_test_support.h"
 #include "platform/input.h"
 
 namespace {
-
-bool IsIdentity(const Matrix& m) {
-    for (int r = 0; r < 4; ++r)
-        for (int c = 0; c < 4; ++c)
-            if (m.m[r][c] != (r == c ? 1.0f : 0.0f)) return false;
-    return true;
-}
 
 class PlayerRecord : public ::testing::Test {
 protected:
     void SetUp() override {
         EffectPool = EffectPoolArrays{};
         LevelUpDisplayCounter = 0;
-        StatusBlock& base = p->statusParts[0];
-        base.maxHp = 100;
-        base.maxSp = 60;
-        base.attack = 9;
-        base.attack2 = 7;
-        base.defense = 11;
-        base.defense2 = 5;
-        base.speed = 4.0f;
+        player_test::SetLevelOneBase(*p);
     }
     void TearDown() override {
         EffectPool = EffectPoolArrays{};
@@ -36,38 +23,25 @@ protected:
     std::unique_ptr<Player> p = std::make_unique<Player>();
 };
 
-TEST(PlayerConstruction, StartsAtLevelOneWithItsBaseStats) {
+// The effective block, money and experience at construction are checked on the
+// static player in the process-start tests; here the rest of the record.
+TEST(PlayerConstruction, StartsAtTheOriginWithEveryTimerClear) {
     const auto p = std::make_unique<Player>();
-    const StatusBlock& s = p->status;
-    EXPECT_EQ(s.level, 1);
-    EXPECT_EQ(s.hp, 100);
-    EXPECT_EQ(s.maxHp, 100);
-    EXPECT_EQ(s.hpRegen, 10);
-    EXPECT_EQ(s.sp, 60);
-    EXPECT_EQ(s.maxSp, 60);
-    EXPECT_EQ(s.spRegen, 20);
-    EXPECT_EQ(s.attack, 9);
-    EXPECT_EQ(s.attack2, 7);
-    EXPECT_EQ(s.defense, 11);
-    EXPECT_EQ(s.defense2, 5);
-    EXPECT_EQ(s.speed, 4.0f);
+    EXPECT_EQ(p->status.level, 1);
+    EXPECT_EQ(p->status.defense2, 5);
     EXPECT_EQ(p->x, 0.0f);
-    EXPECT_TRUE(IsIdentity(p->world));
-    EXPECT_EQ(p->exp, 0);
-    EXPECT_EQ(p->nextLevelExp, 3000);
-    EXPECT_EQ(p->Money, 0);
+    EXPECT_EQ(p->y, 0.0f);
+    EXPECT_EQ(p->world.m[3][0], 0.0f);
     EXPECT_EQ(p->FieldMoney, 0);
-    EXPECT_EQ(p->selectedSkill, 1);
     EXPECT_EQ(p->state, 0);
     EXPECT_EQ(p->swordTimer, 0);
-    EXPECT_EQ(p->OptionType, 0);
+    EXPECT_EQ(p->skillLockout, 0);
+    EXPECT_EQ(p->ringAngle, 0.0f);
     EXPECT_EQ(p->playerTexture, nullptr);
     for (const StatusBlock& part : p->statusParts) {
-        EXPECT_EQ(part.maxHp, 0);
         EXPECT_EQ(part.attack, 0);
         EXPECT_EQ(part.speed, 0.0f);
     }
-    for (int32_t a : p->particleActive) EXPECT_EQ(a, 0);
 }
 
 TEST_F(PlayerRecord, LevelTableRisesToThirtyAndStopsThere) {
