@@ -132,6 +132,8 @@ public:
     void End();
     void Release();
 
+    // Draws between Begin and End go to the renderer (none on a headless
+    // device); draws outside them are only recorded.
     // Recording: every Draw is appended to Records() until StopRecording.
     // Reserve() keeps the recorder from allocating during a frame.
     void StartRecording(size_t reserve = 4096);

@@ -221,6 +221,8 @@ void PadDeviceRemoved(SDL_JoystickID instanceId) {
 }
 
 void ClosePad() {
+    motorLeft = 0;
+    motorRight = 0;
     if (pad == nullptr) return;
     SDL_GameControllerRumble(pad, 0, 0, 0);
     SDL_GameControllerClose(pad);

@@ -18,12 +18,6 @@ TEST(SpriteMatrix, ScaleRotateTranslateInThatOrder) {
     EXPECT_FLOAT_EQ(p.z, 0.0f);
 }
 
-TEST(SpriteMatrix, RotationTurnsXTowardsY) {
-    const Vec3 p = TransformPoint(Vec3{2.0f, 0.0f, 0.0f}, MatrixRotationZ(kQuarterTurn / 3.0f));  // 30 degrees
-    EXPECT_NEAR(p.x, 2.0f * 0.8660254f, 1e-5f);
-    EXPECT_NEAR(p.y, 1.0f, 1e-5f);
-}
-
 TEST(SpriteMatrix, MultiplyAppliesLeftThenRight) {
     // Translate then scale differs from scale then translate.
     const Matrix translateThenScale = MatrixMultiply(MatrixTranslation(5.0f, 0.0f, 0.0f), MatrixScaling(2.0f, 2.0f, 0.0f));
