@@ -15,6 +15,8 @@ protected:
         DrawingTest::SetUp();
         BlackoutTexture = MakeTexture(16, 16, "blackout");
         WhiteoutTexture = MakeTexture(16, 16, "whiteout");
+        TransitionFadeActive = TransitionFadeCounter = TransitionFadeCode = 0;
+        WhiteoutActive = WhiteoutCounter = 0;
         SpriteBatch->StartRecording();
         SpriteBatch->Begin(SpriteBatchApi::kAlphaBlend);
     }

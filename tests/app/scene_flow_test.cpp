@@ -112,6 +112,7 @@ protected:
     }
     EquippedSlotSet savedSlots_;
     StatusBlock savedStatus_;
+    GameHolder holder_;  // the game's construction sets up the shot styles
 };
 
 TEST_F(NewGame, ABoughtRecordStaysOwnedAndTheEquippedIndicesStay) {
