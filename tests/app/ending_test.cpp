@@ -72,13 +72,6 @@ TEST_F(EndingSchedule, CaptionFadesInHoldsAndFadesOutOverThreeHundredUpdates) {
     EXPECT_EQ(c.position.x, 0.0f);
 }
 
-TEST_F(EndingSchedule, AFullSetOfSlotsDropsTheNextCaption) {
-    for (int i = 0; i < EndingScene::kCaptionSlots; ++i) ending.AddCaption(0, 0, 0, 0, 0, 64, 64);
-    ending.AddCaption(1, 1, 0, 0, 0, 128, 128);
-    EXPECT_EQ(ActiveCaptions(ending), 10);
-    for (const EndingScene::Caption& c : ending.captions) EXPECT_EQ(c.final.right, 64);
-}
-
 TEST_F(EndingSchedule, ScrollRunsToSevenHundredTwentyThenWraps) {
     std::vector<float> seen;
     for (int i = 0; i < 242; ++i) {

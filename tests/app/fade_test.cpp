@@ -65,15 +65,6 @@ TEST_F(Overlays, BlackoutDarkensOverSixtyFramesThenClearsAndResets) {
     EXPECT_EQ(TransitionFadeCode, 0);
 }
 
-TEST_F(Overlays, FadeReachesItsSwitchPointOnlyWithItsOwnCode) {
-    BeginTransitionFade(2);
-    for (int i = 0; i < 59; ++i) DrawTransitionFade();
-    EXPECT_FALSE(TransitionFadeReached(2));
-    DrawTransitionFade();
-    EXPECT_TRUE(TransitionFadeReached(2));
-    EXPECT_FALSE(TransitionFadeReached(3));
-}
-
 TEST_F(Overlays, WhiteFlashRisesOver120FramesAndFallsOverTheNext120) {
     WhiteoutActive = 1;
     const auto alpha = Run(DrawWhiteFlash, &WhiteoutCounter, &WhiteoutActive, WhiteoutTexture);

@@ -47,6 +47,7 @@ TEST_F(FieldEntry, CanyonByDayPlaysTheDayMusicInEmotionAreaTwo) {
     ThePlayer.status.hp = 3;
     ThePlayer.x = 300.0f;
     ThePlayer.FieldMoney = 50;
+    SetPadVibration(30000, 30000);
     EnterField(3);
     EXPECT_EQ(CurrentField, 3);
     EXPECT_EQ(EmotionArea, 2);
@@ -64,6 +65,9 @@ TEST_F(FieldEntry, CanyonByDayPlaysTheDayMusicInEmotionAreaTwo) {
     EXPECT_EQ(ThePlayer.FieldMoney, 0);
     EXPECT_EQ(ThePlayer.OptionType, 1);
     EXPECT_EQ(ThePlayer.status.speed, 5.2f);
+    uint16_t left = 1, right = 1;
+    GetPadVibration(&left, &right);
+    EXPECT_EQ(left + right, 0);
 }
 
 TEST_F(FieldEntry, CavePlaysItsOwnTrackInEmotionAreaThree) {
@@ -76,27 +80,6 @@ TEST_F(FieldEntry, CavePlaysItsOwnTrackInEmotionAreaThree) {
         EXPECT_FALSE(Playing(FieldDayBgm));
     }
     EXPECT_EQ(ThePlayer.OptionType, 0);
-}
-
-TEST(FieldMapHandOver, MirrorsThePlayersRecalculatedStatusEveryFrame) {
-    GameHolder h;
-    const StatusBlock saved = ThePlayer.status;
-    SetLevelOneBase(ThePlayer);
-    ThePlayer.statusParts[1] = StatusBlock{};
-    ThePlayer.statusParts[1].attack = 4;
-    ThePlayer.Money = 777;
-    ThePlayer.exp = 12;
-    ThePlayer.nextLevelExp = 3000;
-    EXPECT_FALSE(h.game->UpdateFieldMap());
-    EXPECT_EQ(h.game->fieldMap.playerStatus.attack, ThePlayer.status.attack);
-    EXPECT_GE(h.game->fieldMap.playerStatus.attack, 13);
-    EXPECT_EQ(h.game->fieldMap.playerMoney, 777);
-    EXPECT_EQ(h.game->fieldMap.playerExperience, 12);
-    EXPECT_EQ(h.game->fieldMap.playerNextExperience, 3000);
-    ThePlayer.status = saved;
-    ThePlayer.statusParts[1] = StatusBlock{};
-    ThePlayer.Money = 0;
-    ThePlayer.exp = 0;
 }
 
 class NewGame : public ::testing::Test {
@@ -129,10 +112,9 @@ TEST_F(NewGame, ABoughtRecordStaysOwnedAndTheEquippedIndicesStay) {
     EXPECT_EQ(EquippedSlots.accessory2, -1);
     EXPECT_EQ(EquippedSlots.shotStyle, 2);
     // The equipped records went to their blocks: weapon B 5, accessory 4, shot style 2.
-    EXPECT_EQ(ThePlayer.statusParts[2].maxSp, 15);
-    EXPECT_EQ(ThePlayer.statusParts[2].attack, 7);
-    EXPECT_EQ(ThePlayer.statusParts[4].maxHp, 20);
-    EXPECT_EQ(ThePlayer.statusParts[6].attack2, 5);
+    EXPECT_EQ(player_test::Stats(ThePlayer.statusParts[2]), (player_test::StatRow{0, 15, 7, 0, 0, 0}));
+    EXPECT_EQ(player_test::Stats(ThePlayer.statusParts[4]), (player_test::StatRow{20, 10, 2, 2, 2, 2}));
+    EXPECT_EQ(player_test::Stats(ThePlayer.statusParts[6]), (player_test::StatRow{0, 0, 5, 5, 0, 0}));
     EXPECT_EQ(ThePlayer.statusParts[6].speed, 0.0f);
 }
 
@@ -143,23 +125,15 @@ TEST_F(NewGame, EffectiveStatsSumAnEquippedWeaponAndAnEmptyAccessorySlot) {
     ThePlayer.statusParts[4].attack = 40;
     EquippedSlots = EquippedSlotSet{4, 0, 0, -1, 3, 0};
     StartNewGame();
-    for (int32_t v : {ThePlayer.statusParts[4].maxHp, ThePlayer.statusParts[4].maxSp,
-                      ThePlayer.statusParts[4].attack, ThePlayer.statusParts[4].defense2})
-        EXPECT_EQ(v, 0);
+    EXPECT_EQ(player_test::Stats(ThePlayer.statusParts[4]), (player_test::StatRow{}));
     ThePlayer.status.hp = 100;
     ThePlayer.status.maxHp = 100;
     ThePlayer.RecalcStatus();
     // Level 1 + weapon A 4 (30/0/1/0/5/5) + weapon B 0 + armour 0 + shot style 0
     // + accessory 3 in the second slot (-50/20/5/5/-5/-5).
-    const StatusBlock& s = ThePlayer.status;
-    EXPECT_EQ(s.maxHp, 80);
-    EXPECT_EQ(s.maxSp, 80);
-    EXPECT_EQ(s.attack, 17);
-    EXPECT_EQ(s.attack2, 13);
-    EXPECT_EQ(s.defense, 12);
-    EXPECT_EQ(s.defense2, 5);
-    EXPECT_EQ(s.speed, 4.0f);
-    EXPECT_EQ(s.hp, 80);  // HP keeps its fraction
+    EXPECT_EQ(player_test::Stats(ThePlayer.status), (player_test::StatRow{80, 80, 17, 13, 12, 5}));
+    EXPECT_EQ(ThePlayer.status.speed, 4.0f);
+    EXPECT_EQ(ThePlayer.status.hp, 80);  // HP keeps its fraction
 }
 
 }  // namespace

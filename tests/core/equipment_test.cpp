@@ -37,13 +37,4 @@ TEST(EquipmentCatalogue, AnIndexOutsideItsTableReadsAsZeros) {
     ExpectStatus(GetShotStyleStatus(2), {0, 0, 5, 5, 0, 0, 0});
 }
 
-TEST(EquipmentCatalogue, BuyingMarksTheRecordOwnedAndReturnsItsPrice) {
-    ResetEquipmentTable();
-    EquipmentStatusBase& record = EquipmentCatalogue.armour[3];
-    record.owned = 0;
-    EXPECT_EQ(record.Buy(), 65000);
-    EXPECT_EQ(record.owned, 1);
-    record.owned = 0;
-}
-
 }  // namespace

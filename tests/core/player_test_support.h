@@ -1,4 +1,6 @@
 #pragma once
+#include <array>
+
 #include "core/player.h"
 
 namespace player_test {
@@ -15,5 +17,11 @@ inline void SetLevelOneBase(Player& p) {
     base.defense2 = 5;
     base.speed = 4.0f;
 }
+
+// Max HP, max SP, attack, attack2, defense, defense2 of a block, for one-line checks.
+inline std::array<int32_t, 6> Stats(const StatusBlock& b) {
+    return {b.maxHp, b.maxSp, b.attack, b.attack2, b.defense, b.defense2};
+}
+using StatRow = std::array<int32_t, 6>;
 
 }  // namespace player_test
