@@ -4,6 +4,7 @@
 
 #include "core/popups.h"
 #include "core/score.h"
+#include "enemy/enemy_gauge.h"
 #include "enemy/species_ids.h"
 #include "platform/graphics.h"
 
@@ -76,6 +77,10 @@ void EnemyBase::ResetSlot() {
     bobCounter = 0;
     facingAngle = 0.0f;
     sheet = nullptr;
+    ClearPhaseClocks();
+}
+
+void EnemyBase::ClearPhaseClocks() {
     phaseTimer = 0;
     shotCounter = 0;
     toggle = 0;
@@ -84,16 +89,22 @@ void EnemyBase::ResetSlot() {
     headingAngle = 0.0f;
 }
 
+void EnemyBase::EndFrame(EnemyGaugeRecord& record) {
+    record.x = x;
+    record.y = y;
+    record.z = z;
+    record.hp = status.hp;
+    // A dead enemy's bar goes at once; so does the bar of one that left the
+    // field during its update.
+    if (status.hp < 1 || active == 0) CloseEnemyGauge(record);
+    if (bonusTimer > 0 && InsideBonusArea(x, y)) --bonusTimer;
+}
+
 void EnemyBase::Retire(int32_t mode, int32_t a, int32_t b) {
     if (mode == 2) {
         bossPhase = a;
         phaseDuration = b;
-        phaseTimer = 0;
-        shotCounter = 0;
-        toggle = 0;
-        spinAngle = 0.0f;
-        subMode = 0;
-        headingAngle = 0.0f;
+        ClearPhaseClocks();
         return;
     }
     if (mode == 1) {

@@ -5,6 +5,7 @@
 #include "core/object_base.h"
 
 class Texture;
+struct EnemyGaugeRecord;
 
 class EnemyBase : public CharacterBase {
 public:
@@ -19,6 +20,12 @@ public:
     // sheet and every state field 0; variant, layer, hit flag, target point,
     // scroll speed and HP keep their values. Frees the slot.
     void ResetSlot();
+    // Phase timer, shot counter, toggle, spin angle, sub-mode and heading 0.
+    void ClearPhaseClocks();
+    // After the update of a frame: position and HP into the gauge record
+    // (closed when the enemy died or left), and the bonus timer runs down
+    // while the enemy is inside the bonus area.
+    void EndFrame(EnemyGaugeRecord& record);
 
     // Sprite colour: white, or the hit tint while the hit flag is set (red
     // below a fifth of max HP).

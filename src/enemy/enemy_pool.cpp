@@ -49,15 +49,7 @@ void UpdateEnemies() {
         e.target = EnemyTargetPos;
         e.scrollSpeed = ScrollSpeed;
         e.Enemy::Update();
-
-        r.x = e.x;
-        r.y = e.y;
-        r.z = e.z;
-        r.hp = e.status.hp;
-        // A dead enemy's bar goes at once; so does the bar of one that left
-        // the field during its update.
-        if (e.status.hp < 1 || e.active == 0) CloseEnemyGauge(r);
-        if (e.bonusTimer > 0 && InsideBonusArea(e.x, e.y)) --e.bonusTimer;
+        e.EndFrame(r);
     }
 }
 

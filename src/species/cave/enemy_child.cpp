@@ -156,12 +156,7 @@ void UpdateEnemyChildren() {
         c.target = ChildTargetPos;
         c.scrollSpeed = 0.0f;
         if (IsSatelliteSpecies(c.species)) c.ElementChild::Update();
-        r.x = c.x;
-        r.y = c.y;
-        r.z = c.z;
-        r.hp = c.status.hp;
-        if (c.status.hp < 1 || c.active == 0) CloseEnemyGauge(r);
-        if (c.bonusTimer > 0 && InsideBonusArea(c.x, c.y)) --c.bonusTimer;
+        c.EndFrame(r);
     }
 }
 
