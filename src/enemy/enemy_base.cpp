@@ -80,6 +80,20 @@ void EnemyBase::ResetSlot() {
     ClearPhaseClocks();
 }
 
+void EnemyBase::Occupy(int32_t speciesId, int32_t variantId, float px, float py, int32_t routeId, int32_t gradeId,
+                       float scroll) {
+    active = 1;
+    x = px;
+    y = py;
+    z = 0.0f;
+    species = speciesId;
+    variant = variantId;
+    route = routeId;
+    bossPhase = 0;
+    scrollSpeed = scroll;
+    grade = gradeId;
+}
+
 void EnemyBase::ClearPhaseClocks() {
     phaseTimer = 0;
     shotCounter = 0;

@@ -20,6 +20,10 @@ public:
     // sheet and every state field 0; variant, layer, hit flag, target point,
     // scroll speed and HP keep their values. Frees the slot.
     void ResetSlot();
+    // Takes a free slot: active 1, position (x, y, 0), species, variant,
+    // route, grade, boss phase 0 and the scroll speed.
+    void Occupy(int32_t speciesId, int32_t variantId, float px, float py, int32_t routeId, int32_t gradeId,
+                float scroll);
     // Phase timer, shot counter, toggle, spin angle, sub-mode and heading 0.
     void ClearPhaseClocks();
     // After the update of a frame: position and HP into the gauge record

@@ -47,16 +47,7 @@ void SpawnEnemy(int32_t species, int32_t variant, float x, float y, int32_t rout
     if (slot == kEnemyCount) return;
 
     Enemy& e = EnemyPool[slot];
-    e.active = 1;
-    e.x = x;
-    e.y = y;
-    e.z = 0.0f;
-    e.species = species;
-    e.variant = variant;
-    e.route = route;
-    e.bossPhase = 0;
-    e.scrollSpeed = ScrollSpeed;
-    e.grade = level;
+    e.Occupy(species, variant, x, y, route, level, ScrollSpeed);
     // A hit on the slot's last enemy must not tint the new one.
     e.hitFlag = 0;
     e.ResetCommanderParts();

@@ -80,16 +80,7 @@ int32_t SpawnEnemyChild(int32_t species, int32_t patternId, float x, float y, in
     if (index == kEnemyChildCount) return -1;
 
     EnemyChild& c = EnemyChildPool[index];
-    c.active = 1;
-    c.x = x;
-    c.y = y;
-    c.z = 0.0f;
-    c.species = species;
-    c.variant = patternId;
-    c.route = 1;
-    c.bossPhase = 0;
-    c.scrollSpeed = 0.0f;
-    c.grade = 3;
+    c.Occupy(species, patternId, x, y, 1, 3, 0.0f);
     c.gaugeFlag = gaugeFlag;
     c.layer = 0;
     if (!IsSatelliteSpecies(species)) return index;
