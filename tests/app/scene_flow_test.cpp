@@ -24,7 +24,7 @@ protected:
     void SetUp() override {
         saved_ = ThePlayer.status;
         // The music is checked where the generated tracks exist.
-        const std::string dir = MIRELUNE_RESOURCE_DIR;
+        const std::string dir = testsupport::ResourceDir().string();
         musicLoaded_ = FieldDayBgm.Load((dir + "/Sound/BGM/Field_Day.wav").c_str(), 1.0f) &&
                        FieldNightBgm.Load((dir + "/Sound/BGM/Field_Night.wav").c_str(), 1.0f) &&
                        Field3Bgm.Load((dir + "/Sound/BGM/Field3.wav").c_str(), 1.0f);

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <new>
 #include <vector>
 
 #include "app/common_textures.h"
@@ -11,29 +10,19 @@
 #include "app/game.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
+#include "support/game_holder.h"
+#include "support/resource_dir.h"
 
 namespace scene_test {
 
-// A Game built the way the entry function builds it: zero-filled, then constructed.
-struct GameHolder {
-    GameHolder() {
-        std::memset(storage, 0, sizeof(storage));
-        game = new (storage) Game();
-    }
-    ~GameHolder() { game->~Game(); }
-    GameHolder(const GameHolder&) = delete;
-    GameHolder& operator=(const GameHolder&) = delete;
-    alignas(Game) unsigned char storage[sizeof(Game)];
-    Game* game;
-};
+using testsupport::GameHolder;
 
 // A headless device and sprite batch, with a plain texture for every handle a
 // scene draws, so that draws can be recorded.
 class DrawingTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        Direct3DDevice = GraphicsDevice::CreateHeadless();
-        SpriteBatch = CreateSpriteBatch(Direct3DDevice);
+        testsupport::CreateHeadlessGraphics();
         std::memset(KeyboardState, 0, sizeof(KeyboardState));
         PadState = PadStateRecord{};
     }
@@ -45,10 +34,7 @@ protected:
         BlackoutTexture = nullptr;
         WhiteoutTexture = nullptr;
         for (Texture*& t : FieldBackgroundTextures) t = nullptr;
-        SpriteBatch->Release();
-        SpriteBatch = nullptr;
-        Direct3DDevice->Release();
-        Direct3DDevice = nullptr;
+        testsupport::ReleaseHeadlessGraphics();
     }
     Texture* MakeTexture(int w, int h, const char* name) {
         Texture* t = CreateTextureFromPixels(Direct3DDevice, w, h, std::vector<uint32_t>(w * h, 0xFF808080u), name);

@@ -1,12 +1,9 @@
 // The equipment catalogue as the first game of the process finds it.
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <new>
-
-#include "app/game.h"
 #include "app/scene_flow.h"
 #include "core/equipment.h"
+#include "support/game_holder.h"
 
 namespace {
 
@@ -18,9 +15,7 @@ int OwnedMask(const Record (&table)[N]) {
 }
 
 TEST(CatalogueAtProcessStart, ANewGameOwnsTheFirstWeaponsArmourAndEveryShotStyle) {
-    alignas(Game) unsigned char storage[sizeof(Game)];
-    std::memset(storage, 0, sizeof(storage));
-    Game* game = new (storage) Game();
+    testsupport::GameHolder game;
     StartNewGame();
     EXPECT_EQ(OwnedMask(EquipmentCatalogue.weaponA), 0b1);
     EXPECT_EQ(OwnedMask(EquipmentCatalogue.weaponB), 0b1);
@@ -30,7 +25,6 @@ TEST(CatalogueAtProcessStart, ANewGameOwnsTheFirstWeaponsArmourAndEveryShotStyle
     EXPECT_EQ(EquippedSlots.accessory1, -1);
     EXPECT_EQ(EquippedSlots.accessory2, -1);
     EXPECT_EQ(EquippedSlots.shotStyle, 0);
-    game->~Game();
 }
 
 }  // namespace
