@@ -1,6 +1,7 @@
 #include "core/player.h"
 
 #include "app/common_textures.h"
+#include "core/popups.h"
 
 PlayerBase::PlayerBase() {
     status.level = 1;
@@ -39,8 +40,8 @@ void SetFieldMoney(int32_t value) { ThePlayer.FieldMoney = value; }
 int32_t GetExp() { return ThePlayer.exp; }
 void SetExp(int32_t value) { ThePlayer.exp = value; }
 int32_t GetNextLevelExp() { return ThePlayer.nextLevelExp; }
-int32_t GetEmotionNumberHold1() { return 0; }
-int32_t GetEmotionNumberHold4() { return 0; }
+int32_t GetEmotionNumberHold1() { return EmotionNumberHold1.set; }
+int32_t GetEmotionNumberHold4() { return EmotionNumberHold4.set; }
 
 bool LoadPlayerTextures() {
     Player& p = ThePlayer;
