@@ -39,33 +39,46 @@ int ActiveEnemyBullets() {
     return n;
 }
 
-TEST_F(Bullets, EnemySpawnWritesTheWholeRecord) {
+TEST_F(Bullets, SpawnsWriteTheWholeRecord) {
     BulletSpeedScale = 1.3f;
     SpawnBullet(2, 2, 640.0f, 100.0f, 45.0f, 3.5f, 1, 21, 2, 30, 40);
     BulletSpeedScale = 0.7f;   // later frames do not touch a live bullet
+    SpawnPatternBullet(1, 0, 300.0f, 100.0f, 90.0f, 2.0f, 5, 1, 3, 4);
+    SpawnBullet(1, 0, 600.0f, 500.0f, -90.0f, 22.0f, 0, 7, 1, 9, 9);
+    SpawnBullet(3, 1, 600.0f, 500.0f, 0.0f, 1.0f, 0, 0, 1, 0, 0);   // no such side
     const Bullet& b = EnemyBulletPool[0];
     EXPECT_EQ(b.active, 1);
     EXPECT_EQ(b.side, 2);
     EXPECT_EQ(b.patternFlag, 0);
+    EXPECT_EQ(b.aimed, 1);
     EXPECT_EQ(b.texture, EnemyBulletTexture);
     EXPECT_EQ(b.x, 640.0f);
     EXPECT_EQ(b.y, 100.0f);
     EXPECT_EQ(b.angle, 45.0f);
     EXPECT_EQ(b.speed, 3.5f);
     EXPECT_EQ(b.spriteType, 8);
-    EXPECT_EQ(b.aimed, 1);
     EXPECT_EQ(b.behaviourId, 21);
     EXPECT_EQ(b.colour, 2);
     EXPECT_EQ(b.power, 30);
     EXPECT_EQ(b.power2, 40);
-    EXPECT_EQ(b.speedScale, 1.3f);
     EXPECT_EQ(b.age, 0);
+    EXPECT_EQ(b.speedScale, 1.3f);
     EXPECT_FLOAT_EQ(b.aimAngle, static_cast<float>(M_PI / 2));
+    const Bullet& p = EnemyBulletPool[1];
+    EXPECT_EQ(p.patternFlag, 1);
+    EXPECT_EQ(p.spriteType, 4);
+    EXPECT_EQ(p.speedScale, 0.7f);
+    EXPECT_EQ(EnemyBulletPool[2].active, 0);
 
-    SpawnPatternBullet(1, 0, 300.0f, 100.0f, 90.0f, 2.0f, 5, 1, 3, 4);
-    EXPECT_EQ(EnemyBulletPool[1].patternFlag, 1);
-    EXPECT_EQ(EnemyBulletPool[1].spriteType, 4);
-    EXPECT_EQ(EnemyBulletPool[1].speedScale, 0.7f);
+    const Bullet& s = PlayerShotPool[0];
+    EXPECT_EQ(s.side, 1);
+    EXPECT_EQ(s.texture, PlayerShotTexture);
+    EXPECT_EQ(s.behaviourId, 0);
+    EXPECT_EQ(s.power, 0);
+    EXPECT_EQ(s.speedScale, 0.0f);
+    EXPECT_EQ(PlayerShotPool[1].active, 0);
+    UpdateBullets();
+    EXPECT_FLOAT_EQ(s.y, 478.0f);
 
     // Sprite types 4..9 from size and colour; anything else leaves 0.
     for (int colour = 0; colour <= 3; ++colour)
@@ -73,24 +86,9 @@ TEST_F(Bullets, EnemySpawnWritesTheWholeRecord) {
             const bool valid = colour >= 1 && colour <= 2 && size >= 1 && size <= 3;
             EXPECT_EQ(EnemyBulletSpriteType(size, colour), valid ? 3 * (colour - 1) + size + 3 : 0);
         }
-}
-
-TEST_F(Bullets, PlayerShotsAndOtherSides) {
-    SpawnBullet(1, 0, 600.0f, 500.0f, -90.0f, 22.0f, 0, 7, 1, 9, 9);
-    const Bullet& s = PlayerShotPool[0];
-    EXPECT_EQ(s.active, 1);
-    EXPECT_EQ(s.side, 1);
-    EXPECT_EQ(s.texture, PlayerShotTexture);
-    EXPECT_EQ(s.behaviourId, 0);
-    EXPECT_EQ(s.colour, 0);
-    EXPECT_EQ(s.power, 0);
-    EXPECT_EQ(s.speedScale, 0.0f);
-    SpawnBullet(3, 1, 600.0f, 500.0f, 0.0f, 1.0f, 0, 0, 1, 0, 0);
-    EXPECT_EQ(ActiveEnemyBullets(), 0);
-    EXPECT_EQ(PlayerShotPool[1].active, 0);
-    UpdateBullets();
-    EXPECT_FLOAT_EQ(s.y, 478.0f);
-    EXPECT_EQ(s.age, 1);
+    ClearBullets();
+    EXPECT_EQ(ActiveEnemyBullets() + PlayerShotPool[0].active, 0);
+    EXPECT_EQ(PlayerShotPool[0].texture, nullptr);
 }
 
 TEST_F(Bullets, FullPoolDropsBothSpawns) {
@@ -256,15 +254,6 @@ TEST_F(Bullets, DrawsBothSidesWithTheirCellsScalesAndTurns) {
     EXPECT_EQ(small.source.left, 0);
     EXPECT_FLOAT_EQ(small.transform.m[0][0], 0.75f);
     EXPECT_FLOAT_EQ(small.transform.m[3][1], 300.0f);
-}
-
-TEST_F(Bullets, ClearFreesBothPools) {
-    SpawnBullet(2, 1, 300.0f, 200.0f, 0.0f, 1.0f, 0, 0, 1, 0, 0);
-    SpawnBullet(1, 0, 300.0f, 200.0f, 0.0f, 1.0f, 0, 0, 0, 0, 0);
-    ClearBullets();
-    EXPECT_EQ(ActiveEnemyBullets(), 0);
-    EXPECT_EQ(PlayerShotPool[0].active, 0);
-    EXPECT_EQ(PlayerShotPool[0].texture, nullptr);
 }
 
 }  // namespace
