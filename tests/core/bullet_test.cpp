@@ -17,10 +17,11 @@ using machinery_test::DrawRecording;
 
 class Bullets : public ::testing::Test {
 protected:
+    machinery_test::HeadlessGraphics graphics_;
+    machinery_test::StandInSheet bulletSheet_{EnemyBulletTexture};
+    machinery_test::StandInSheet lanceSheet_{PlayerShotTexture};
+
     void SetUp() override {
-        machinery_test::EnsureSpriteBatch();
-        if (EnemyBulletTexture == nullptr) EnemyBulletTexture = machinery_test::StandInSheet("bullet sheet");
-        if (PlayerShotTexture == nullptr) PlayerShotTexture = machinery_test::StandInSheet("lance sheet");
         ClearBullets();
         InitEffects();
         ClearScorePopups();

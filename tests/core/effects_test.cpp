@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <memory>
 #include <vector>
 
 #include "app/sound.h"
@@ -32,21 +33,15 @@ void RecordCoin(int32_t kind, float x, float y, float angle) { coinCalls.push_ba
 
 class Effects : public ::testing::Test {
 protected:
+    Effects() {
+        for (Texture*& sheet : EffectTextures) sheets_.push_back(std::make_unique<machinery_test::StandInSheet>(sheet));
+    }
     void SetUp() override {
-        machinery_test::EnsureSpriteBatch();
-        for (int i = 0; i < kEffectSheetCount; ++i) {
-            saved_[i] = EffectTextures[i];
-            EffectTextures[i] = machinery_test::StandInSheet("effect sheet");
-        }
         InitEffects();
         coinCalls.clear();
         EffectCoinSpawn = RecordCoin;
     }
     void TearDown() override {
-        for (int i = 0; i < kEffectSheetCount; ++i) {
-            EffectTextures[i]->Release();
-            EffectTextures[i] = saved_[i];
-        }
         EffectCoinSpawn = SpawnItem;
         InitEffects();
     }
@@ -57,7 +52,8 @@ protected:
     }
 
 private:
-    Texture* saved_[kEffectSheetCount] = {};
+    machinery_test::HeadlessGraphics graphics_;
+    std::vector<std::unique_ptr<machinery_test::StandInSheet>> sheets_;
 };
 
 TEST_F(Effects, EachTypeEndsOnTimeWithEveryFrameInsideItsStrip) {

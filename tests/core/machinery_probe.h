@@ -1,6 +1,7 @@
 #pragma once
 // Test helpers for the shared machinery: a sprite batch that records draws,
 // stand-in sheets, and sound buffers whose playing state can be read back.
+// Everything a helper creates it releases again and puts back what was there.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -9,18 +10,9 @@
 #include "app/sound.h"
 #include "platform/audio.h"
 #include "platform/graphics.h"
+#include "support/resource_dir.h"
 
 namespace machinery_test {
-
-inline void EnsureSpriteBatch() {
-    if (Direct3DDevice == nullptr) Direct3DDevice = GraphicsDevice::CreateHeadless();
-    if (SpriteBatch == nullptr) SpriteBatch = CreateSpriteBatch(Direct3DDevice);
-}
-
-// A small stand-in sheet: draws are recorded with the source rectangle asked for.
-inline Texture* StandInSheet(const char* name) {
-    return CreateTextureFromPixels(Direct3DDevice, 4, 4, std::vector<uint32_t>(16, 0xFFFFFFFFu), name);
-}
 
 inline bool IsIdentity(const Matrix& m) {
     for (int r = 0; r < 4; ++r)
@@ -29,12 +21,42 @@ inline bool IsIdentity(const Matrix& m) {
     return true;
 }
 
-// Records every draw until destroyed, and checks that the transform is back
-// to identity when the draws are done.
+// A headless device and sprite batch for the test's lifetime (unless one exists).
+class HeadlessGraphics {
+public:
+    HeadlessGraphics() : owned_(SpriteBatch == nullptr) {
+        if (owned_) testsupport::CreateHeadlessGraphics();
+    }
+    ~HeadlessGraphics() {
+        if (owned_) testsupport::ReleaseHeadlessGraphics();
+    }
+
+private:
+    bool owned_;
+};
+
+// Puts a small stand-in sheet into a texture global: draws are recorded with
+// the source rectangle asked for, whatever the sheet's size.
+class StandInSheet {
+public:
+    explicit StandInSheet(Texture*& slot) : slot_(slot), saved_(slot) {
+        slot = CreateTextureFromPixels(Direct3DDevice, 4, 4, std::vector<uint32_t>(16, 0xFFFFFFFFu), "stand-in");
+    }
+    ~StandInSheet() {
+        slot_->Release();
+        slot_ = saved_;
+    }
+
+private:
+    Texture*& slot_;
+    Texture* saved_;
+};
+
+// Records every draw while alive, and checks at its end that the sprite
+// transform is back to identity.
 class DrawRecording {
 public:
     DrawRecording() {
-        EnsureSpriteBatch();
         SpriteBatch->SetTransform(MatrixIdentity());
         SpriteBatch->StartRecording();
         SpriteBatch->ClearRecords();
@@ -47,8 +69,8 @@ public:
     const std::vector<DrawRecord>& Records() const { return SpriteBatch->Records(); }
 };
 
-// Gives every effect sound a silent one-second buffer, so Sound::Play can be
-// observed through IsPlaying; the buffers go again when the probe ends.
+// Gives every sound a silent one-second buffer, so that Sound::Play can be
+// seen through IsPlaying; the buffers are released again at the end.
 class SoundProbe {
 public:
     SoundProbe() {
@@ -61,24 +83,21 @@ public:
         format.blockAlign = 1;
         format.bitsPerSample = 8;
         for (int i = 0; i < kSoundCount; ++i) {
-            installed_[i] = SoundTable[i].buffer == nullptr;
-            if (installed_[i]) SoundTable[i].buffer = CreateSoundBuffer(format, silence.data(), silence.size());
+            saved_[i] = SoundTable[i].buffer;
+            SoundTable[i].buffer = CreateSoundBuffer(format, silence.data(), silence.size());
         }
-        StopAll();
     }
     ~SoundProbe() {
         for (int i = 0; i < kSoundCount; ++i) {
-            if (!installed_[i] || SoundTable[i].buffer == nullptr) continue;
             SoundTable[i].buffer->Release();
-            SoundTable[i].buffer = nullptr;
+            SoundTable[i].buffer = saved_[i];
         }
     }
     void StopAll() {
-        for (Sound& s : SoundTable)
-            if (s.buffer != nullptr) s.buffer->Stop();
+        for (Sound& s : SoundTable) s.buffer->Stop();
     }
-    static bool Playing(const Sound& s) { return s.buffer != nullptr && s.buffer->IsPlaying(); }
-    // The one sound playing, or null when none or several play.
+    static bool Playing(const Sound& s) { return s.buffer->IsPlaying(); }
+    // The one sound playing; null when none or several play.
     static const Sound* OnlyPlaying() {
         const Sound* found = nullptr;
         for (const Sound& s : SoundTable) {
@@ -90,7 +109,7 @@ public:
     }
 
 private:
-    bool installed_[kSoundCount] = {};
+    SoundBuffer* saved_[kSoundCount] = {};
 };
 
 }  // namespace machinery_test

@@ -16,10 +16,11 @@ using machinery_test::DrawRecording;
 
 class Popups : public ::testing::Test {
 protected:
+    machinery_test::HeadlessGraphics graphics_;
+    machinery_test::StandInSheet emotionSheet_{EmotionNumberTexture};
+    machinery_test::StandInSheet bonusSheet_{BonusTextTexture};
+
     void SetUp() override {
-        machinery_test::EnsureSpriteBatch();
-        if (EmotionNumberTexture == nullptr) EmotionNumberTexture = machinery_test::StandInSheet("emotion digits");
-        if (BonusTextTexture == nullptr) BonusTextTexture = machinery_test::StandInSheet("bonus digits");
         ClearDamagePopups();
         ClearEmotionNumbers();
         ClearScorePopups();
