@@ -1,6 +1,7 @@
 #include "core/player.h"
 
 #include "app/common_textures.h"
+#include "core/popups.h"
 #include "platform/input.h"
 
 namespace {
@@ -114,5 +115,5 @@ void SetFieldMoney(int32_t value) { ThePlayer.FieldMoney = value; }
 int32_t GetExp() { return ThePlayer.exp; }
 void SetExp(int32_t value) { ThePlayer.exp = value; }
 int32_t GetNextLevelExp() { return ThePlayer.nextLevelExp; }
-int32_t GetEmotionNumberHold1() { return 0; }
-int32_t GetEmotionNumberHold4() { return 0; }
+int32_t GetEmotionNumberHold1() { return EmotionNumberHold1.set; }
+int32_t GetEmotionNumberHold4() { return EmotionNumberHold4.set; }
