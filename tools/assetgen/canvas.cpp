@@ -236,11 +236,42 @@ static void Bounds(const std::vector<Vec2>& pts, float& x0, float& y0, float& x1
 }
 
 void Canvas::FillPolygon(const std::vector<Vec2>& pts, Argb c) {
+    // Scanline fill with four sub-rows per pixel row and exact horizontal
+    // span coverage (even-odd rule).
     if (pts.size() < 3) return;
     float x0, y0, x1, y1;
     Bounds(pts, x0, y0, x1, y1);
-    Shape(x0, y0, x1, y1, [&](float px, float py) { return SdPolygon(px, py, pts); },
-          [c](float, float) { return c; });
+    int ix0, iy0, ix1, iy1;
+    if (!ClipBox(x0, y0, x1, y1, ix0, iy0, ix1, iy1)) return;
+    std::vector<float> cov(size_t(ix1 - ix0), 0.0f);
+    std::vector<float> xs;
+    size_t n = pts.size();
+    for (int y = iy0; y < iy1; ++y) {
+        std::fill(cov.begin(), cov.end(), 0.0f);
+        for (int s = 0; s < 4; ++s) {
+            float sy = y + (s + 0.5f) / 4;
+            xs.clear();
+            for (size_t i = 0, j = n - 1; i < n; j = i++) {
+                const Vec2 &a = pts[j], &b = pts[i];
+                if ((a.y > sy) != (b.y > sy)) xs.push_back(a.x + (sy - a.y) * (b.x - a.x) / (b.y - a.y));
+            }
+            std::sort(xs.begin(), xs.end());
+            for (size_t k = 0; k + 1 < xs.size(); k += 2) {
+                float xa = std::max(xs[k], float(ix0)), xb = std::min(xs[k + 1], float(ix1));
+                if (xb <= xa) continue;
+                for (int px = int(std::floor(xa)); px < int(std::ceil(xb)); ++px) {
+                    float o = std::min(xb, float(px + 1)) - std::max(xa, float(px));
+                    if (o > 0) cov[size_t(px - ix0)] += o * 0.25f;
+                }
+            }
+        }
+        for (int x = ix0; x < ix1; ++x) {
+            float v = cov[size_t(x - ix0)];
+            if (v <= 0) continue;
+            if (!antialias_) v = v >= 0.5f ? 1.0f : 0.0f;
+            Blend(x, y, c, v);
+        }
+    }
 }
 
 void Canvas::StrokePolygon(const std::vector<Vec2>& pts, float w, Argb c, bool closed) {
@@ -516,7 +547,7 @@ struct TextMask {
     std::vector<float> cov;
 };
 
-TextMask RenderMask(std::string_view utf8, const TextStyle& st, int pad) {
+TextMask RenderMask(std::string_view utf8, const TextStyle& st, int pad, bool measureOnly = false) {
     FT_Face face = Fonts().Face(st.face, st.size);
     std::u32string text = DecodeUtf8(utf8);
     TextMask m;
@@ -539,6 +570,7 @@ TextMask RenderMask(std::string_view utf8, const TextStyle& st, int pad) {
     }
     if (!text.empty()) pen -= st.tracking;
     m.advance = pen;
+    if (measureOnly) return m;
     m.w = int(std::ceil(pen)) + 2 * pad + 4;
     m.h = int(std::ceil(m.ascender + m.descender)) + 2 * pad + 4;
     m.originX = float(pad + 2);
@@ -578,8 +610,30 @@ TextMask RenderMask(std::string_view utf8, const TextStyle& st, int pad) {
 std::vector<float> Dilate(const TextMask& m, float r) {
     std::vector<float> out(m.cov.size(), 0.0f);
     int ir = int(std::ceil(r));
+    // Square neighbourhood test first (separable), so the disc is only
+    // searched next to ink.
+    std::vector<char> rowHit(m.cov.size(), 0), near(m.cov.size(), 0);
+    for (int y = 0; y < m.h; ++y)
+        for (int x = 0; x < m.w; ++x)
+            for (int dx = -ir; dx <= ir; ++dx) {
+                int sx = x + dx;
+                if (sx >= 0 && sx < m.w && m.cov[size_t(y) * m.w + sx] > 0) {
+                    rowHit[size_t(y) * m.w + x] = 1;
+                    break;
+                }
+            }
+    for (int y = 0; y < m.h; ++y)
+        for (int x = 0; x < m.w; ++x)
+            for (int dy = -ir; dy <= ir; ++dy) {
+                int sy = y + dy;
+                if (sy >= 0 && sy < m.h && rowHit[size_t(sy) * m.w + x]) {
+                    near[size_t(y) * m.w + x] = 1;
+                    break;
+                }
+            }
     for (int y = 0; y < m.h; ++y)
         for (int x = 0; x < m.w; ++x) {
+            if (!near[size_t(y) * m.w + x]) continue;
             float best = 0;
             for (int dy = -ir; dy <= ir && best < 1; ++dy)
                 for (int dx = -ir; dx <= ir; ++dx) {
@@ -596,7 +650,7 @@ std::vector<float> Dilate(const TextMask& m, float r) {
 
 }  // namespace
 
-float TextWidth(std::string_view utf8, const TextStyle& style) { return RenderMask(utf8, style, 0).advance; }
+float TextWidth(std::string_view utf8, const TextStyle& style) { return RenderMask(utf8, style, 0, true).advance; }
 
 float Canvas::Text(std::string_view utf8, float x, float y, const TextStyle& st) {
     int pad = int(std::ceil(st.outlineWidth)) + 1;
@@ -614,26 +668,32 @@ float Canvas::Text(std::string_view utf8, float x, float y, const TextStyle& st)
     case VAlign::Bottom: baseY -= m.descender; break;
     }
     int ox = int(std::lround(penX - m.originX)), oy = int(std::lround(baseY - m.originY));
-    auto paint = [&](const std::vector<float>& cov, Argb c, int dx, int dy) {
-        for (int j = 0; j < m.h; ++j)
+    auto paint = [&](const std::vector<float>& cov, Argb c, int dx, int dy, bool gradient) {
+        float capTop = m.originY - cap;
+        for (int j = 0; j < m.h; ++j) {
+            Argb rowColour = gradient ? Mix(c, st.colorBottom, (j + 0.5f - capTop) / cap) : c;
             for (int i = 0; i < m.w; ++i) {
                 float v = cov[size_t(j) * m.w + i];
                 if (v <= 0) continue;
                 if (!antialias_) v = v >= 0.5f ? 1.0f : 0.0f;
-                Blend(ox + i + dx, oy + j + dy, c, v);
+                Blend(ox + i + dx, oy + j + dy, rowColour, v);
             }
+        }
     };
     std::vector<float> outline;
     if (A(st.outline) && st.outlineWidth > 0) outline = Dilate(m, st.outlineWidth);
-    if (A(st.shadow)) paint(outline.empty() ? m.cov : outline, st.shadow, st.shadowDx, st.shadowDy);
-    if (!outline.empty()) paint(outline, st.outline, 0, 0);
-    paint(m.cov, st.color, 0, 0);
+    if (A(st.shadow)) paint(outline.empty() ? m.cov : outline, st.shadow, st.shadowDx, st.shadowDy, false);
+    if (!outline.empty()) paint(outline, st.outline, 0, 0, false);
+    paint(m.cov, st.color, 0, 0, A(st.colorBottom) != 0);
     return m.advance;
 }
 
 void Canvas::TextFit(std::string_view utf8, float x0, float y0, float x1, float y1, TextStyle st) {
     float maxW = x1 - x0 - 2 * st.outlineWidth, maxH = y1 - y0;
-    while (st.size > 6 && (TextWidth(utf8, st) > maxW || st.size * 1.05f > maxH)) st.size -= 1;
+    st.size = std::min(st.size, maxH / 1.05f);
+    float w = TextWidth(utf8, st);
+    if (w > maxW && w > 0) st.size = std::floor(st.size * maxW / w);
+    while (st.size > 6 && TextWidth(utf8, st) > maxW) st.size -= 1;
     float x = st.halign == HAlign::Left ? x0 : st.halign == HAlign::Right ? x1 : (x0 + x1) / 2;
     st.valign = VAlign::Middle;
     Text(utf8, x, (y0 + y1) / 2, st);

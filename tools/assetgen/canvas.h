@@ -71,6 +71,7 @@ struct TextStyle {
     FontFace face = FontFace::Bold;
     float size = 24;  // pixel height of the em square
     Argb color = 0xFFFFFFFF;
+    Argb colorBottom = 0;  // when set: vertical gradient from color (cap top) to this (baseline)
     HAlign halign = HAlign::Left;
     VAlign valign = VAlign::Middle;
     Argb outline = 0;        // 0: no outline

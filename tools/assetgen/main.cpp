@@ -1,6 +1,7 @@
 // assetgen: writes every texture and sound of MIRELUNE into a resource folder.
 //
-//   assetgen --out <dir> [--contact-sheet <file.png>] [--threads N]
+//   assetgen --out <dir> [--contact-sheet <file.png>] [--threads N] [--only <path part>]
+// --only writes just the entries whose path contains the text (for artists).
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -15,13 +16,14 @@ int main(int argc, char** argv) {
         if (a == "--out" && i + 1 < argc) opt.outDir = argv[++i];
         else if (a == "--contact-sheet" && i + 1 < argc) opt.contactSheet = argv[++i];
         else if (a == "--threads" && i + 1 < argc) opt.threads = std::atoi(argv[++i]);
+        else if (a == "--only" && i + 1 < argc) opt.only = argv[++i];
         else {
-            std::fprintf(stderr, "usage: %s --out DIR [--contact-sheet FILE.png] [--threads N]\n", argv[0]);
+            std::fprintf(stderr, "usage: %s --out DIR [--contact-sheet FILE.png] [--threads N] [--only PATH-PART]\n", argv[0]);
             return 2;
         }
     }
     if (opt.outDir.empty()) {
-        std::fprintf(stderr, "usage: %s --out DIR [--contact-sheet FILE.png] [--threads N]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s --out DIR [--contact-sheet FILE.png] [--threads N] [--only PATH-PART]\n", argv[0]);
         return 2;
     }
     auto start = std::chrono::steady_clock::now();

@@ -75,8 +75,12 @@ GenerateReport GenerateAll(const GenerateOptions& opt) {
     std::atomic<size_t> next{0};
     size_t total = textures.size() + sounds.size();
     // Big sheets first so the threads finish together.
-    std::vector<size_t> order(total);
-    for (size_t i = 0; i < total; ++i) order[i] = i;
+    std::vector<size_t> order;
+    for (size_t i = 0; i < total; ++i) {
+        const std::string& p = i < textures.size() ? textures[i].path : sounds[i - textures.size()].path;
+        if (opt.only.empty() || p.find(opt.only) != std::string::npos) order.push_back(i);
+    }
+    total = order.size();
     auto cost = [&](size_t i) -> double {
         if (i < textures.size()) return double(textures[i].width) * textures[i].height;
         return 4e6;
@@ -117,8 +121,13 @@ GenerateReport GenerateAll(const GenerateOptions& opt) {
 
     if (wantSheet && report.errors.empty()) {
         std::vector<const TextureSpec*> specs;
-        for (const auto& t : textures) specs.push_back(&t);
-        Canvas sheet = BuildContactSheet(specs, painted);
+        std::vector<Canvas> shown;
+        for (size_t i = 0; i < textures.size(); ++i)
+            if (painted[i].Width() > 0) {
+                specs.push_back(&textures[i]);
+                shown.push_back(std::move(painted[i]));
+            }
+        Canvas sheet = BuildContactSheet(specs, shown);
         WriteIfChanged(opt.contactSheet, EncodePng(sheet));
     }
     return report;

@@ -21,6 +21,7 @@ struct GenerateOptions {
     std::filesystem::path outDir;
     std::filesystem::path contactSheet;  // empty: none
     int threads = 0;                     // 0: all cores
+    std::string only;                    // when set: only entries whose path contains it
 };
 
 struct GenerateReport {
