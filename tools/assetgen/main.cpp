@@ -9,6 +9,11 @@
 
 #include "assetgen/writer.h"
 
+static int Usage(const char* self) {
+    std::fprintf(stderr, "usage: %s --out DIR [--contact-sheet FILE.png] [--threads N] [--only PATH-PART]\n", self);
+    return 2;
+}
+
 int main(int argc, char** argv) {
     assetgen::GenerateOptions opt;
     for (int i = 1; i < argc; ++i) {
@@ -17,15 +22,10 @@ int main(int argc, char** argv) {
         else if (a == "--contact-sheet" && i + 1 < argc) opt.contactSheet = argv[++i];
         else if (a == "--threads" && i + 1 < argc) opt.threads = std::atoi(argv[++i]);
         else if (a == "--only" && i + 1 < argc) opt.only = argv[++i];
-        else {
-            std::fprintf(stderr, "usage: %s --out DIR [--contact-sheet FILE.png] [--threads N] [--only PATH-PART]\n", argv[0]);
-            return 2;
-        }
+        else
+            return Usage(argv[0]);
     }
-    if (opt.outDir.empty()) {
-        std::fprintf(stderr, "usage: %s --out DIR [--contact-sheet FILE.png] [--threads N] [--only PATH-PART]\n", argv[0]);
-        return 2;
-    }
+    if (opt.outDir.empty()) return Usage(argv[0]);
     auto start = std::chrono::steady_clock::now();
     assetgen::GenerateReport r;
     try {

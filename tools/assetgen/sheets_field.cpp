@@ -99,17 +99,32 @@ void PaintGrass(Canvas& c, bool night) {
             c.FillCircle(x, y + dy, 1.6f, Rgb(255, 230, 120));
         });
     }
-    // Rocks and trees with shadows towards the bottom right.
+    // Rocks and trees with shadows towards the bottom right (all shadows
+    // first, so no shadow falls across a tree top).
+    struct Prop {
+        float x, y, r;
+        bool tree;
+        uint32_t seed;
+    };
+    std::vector<Prop> props;
     for (int i = 0; i < 34; ++i) {
         float x = rng.Uniform(0, W), y = rng.Uniform(0, H);
         if (std::fabs(x - PathX(y, 0)) < 110) continue;
         bool tree = rng.Uniform(0, 1) < 0.6f;
         float r = tree ? rng.Uniform(30, 52) : rng.Uniform(10, 18);
-        uint32_t s = rng.Next();
+        props.push_back({x, y, r, tree, rng.Next()});
+    }
+    for (const Prop& p : props)
+        Wrapped(p.y, p.r + 20, H, [&](float dy) {
+            Argb shadow = night ? Rgb(10, 16, 30, 120) : Rgb(20, 50, 20, 90);
+            c.FillEllipse(p.x + p.r * 0.35f, p.y + dy + p.r * 0.4f, p.r * 1.05f, p.r * 0.95f, shadow);
+        });
+    for (const Prop& p : props) {
+        float x = p.x, y = p.y, r = p.r;
+        bool tree = p.tree;
+        uint32_t s = p.seed;
         Wrapped(y, r + 20, H, [&](float dy) {
             float cy = y + dy;
-            Argb shadow = night ? Rgb(10, 16, 30, 120) : Rgb(20, 50, 20, 90);
-            c.FillEllipse(x + r * 0.35f, cy + r * 0.4f, r * 1.05f, r * 0.95f, shadow);
             if (tree) {
                 Rng lr(s);
                 for (int k = 0; k < 7; ++k) {
@@ -241,18 +256,18 @@ void PaintCave(Canvas& c) {
     });
     Rng rng(seed);
     // Crystal clusters that glow violet and cyan.
-    for (int i = 0; i < 40; ++i) {
+    for (int i = 0; i < 44; ++i) {
         float x = rng.Uniform(0, W), y = rng.Uniform(0, H);
         if (t.At(int(x), int(y)) / 50.0f < 0.4f) continue;
         Argb col = rng.Uniform(0, 1) < 0.5f ? Rgb(170, 120, 255) : Rgb(90, 220, 255);
-        float s = rng.Uniform(8, 18);
+        float s = rng.Uniform(12, 30);
         uint32_t cs = rng.Next();
         Wrapped(y, s * 3, H, [&](float dy) {
             float cy = y + dy;
             c.Glow(x, cy, s * 3, WithAlpha(col, 120));
             Rng cr(cs);
-            for (int k = 0; k < 4; ++k) {
-                float a = cr.Uniform(-150, -30), len = s * cr.Uniform(0.8f, 1.6f);
+            for (int k = 0; k < 5; ++k) {
+                float a = cr.Uniform(-150, -30), len = s * cr.Uniform(0.8f, 1.8f);
                 float ax = x + cr.Uniform(-s * 0.4f, s * 0.4f);
                 float tx = ax + len * std::cos(Rad(a)), ty = cy + len * std::sin(Rad(a));
                 float nx = -std::sin(Rad(a)) * s * 0.28f, ny = std::cos(Rad(a)) * s * 0.28f;

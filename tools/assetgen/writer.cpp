@@ -149,9 +149,9 @@ Canvas ForDisplay(const Canvas& c, uint32_t key) {
     return out;
 }
 
-// Very tall or wide strips are folded into several side-by-side pieces so the
-// frames stay visible in a square tile. Folds at cell boundaries when possible.
-Canvas Fold(const Canvas& c) {
+// Very tall strips, and wide rows of square cells, are folded into several
+// pieces side by side so the frames stay visible in a square tile.
+Canvas Fold(const Canvas& c, const TextureSpec& spec) {
     int w = c.Width(), h = c.Height();
     if (h > 3 * w) {
         int k = int(std::lround(std::sqrt(double(h) / w)));
@@ -162,7 +162,10 @@ Canvas Fold(const Canvas& c) {
         for (int i = 0; i < k; ++i) out.Blit(c, {0, i * piece, w, std::min(h, (i + 1) * piece)}, i * (w + 4), 0);
         return out;
     }
-    if (w > 3 * h) {
+    bool squareCells = !spec.cells.empty() && std::all_of(spec.cells.begin(), spec.cells.end(), [](const Cell& cell) {
+        return cell.Width() == cell.Height();
+    });
+    if (w > 3 * h && squareCells) {
         int k = int(std::lround(std::sqrt(double(w) / h)));
         int piece = (w + k - 1) / k;
         piece = ((piece + h - 1) / h) * h;
@@ -183,7 +186,7 @@ Canvas BuildContactSheet(const std::vector<const TextureSpec*>& specs, const std
     for (size_t i = 0; i < specs.size(); ++i) {
         int col = int(i % cols), row = int(i / cols);
         int x0 = gap + col * (tile + gap), y0 = gap + row * (tile + label + gap);
-        Canvas shown = Fold(ForDisplay(sheets[i], specs[i]->colorKey));
+        Canvas shown = Fold(ForDisplay(sheets[i], specs[i]->colorKey), *specs[i]);
         float s = std::min(float(tile) / shown.Width(), float(tile) / shown.Height());
         s = std::min(s, 2.0f);
         int w = std::max(1, int(shown.Width() * s)), h = std::max(1, int(shown.Height() * s));
