@@ -46,6 +46,8 @@ public:
     int32_t UpdatePlay();
     void DrawPlay();
     void DrawCredits();
+    // The damaging side of skills 1 and 3, once per in-field frame.
+    void ApplyPlayerSkill(float x, float y, float z, float skillAttack);
 
     int32_t backHeldCounter = 0;
     int32_t scene = kSceneTitle;

@@ -32,3 +32,24 @@ constexpr int kEnemyBulletCount = 1000;
 constexpr int kPlayerShotCount = 30;
 extern Bullet EnemyBulletPool[kEnemyBulletCount];
 extern Bullet PlayerShotPool[kPlayerShotCount];
+
+extern Texture* PlayerShotTexture;   // the knight's lances
+extern Texture* EnemyBulletTexture;
+
+extern float BulletSpeedScale;   // the gauges' enemy-bullet speed factor, copied into bullets at spawn
+extern Vec3 BulletTargetPos;     // the player's position, for aiming
+extern int32_t BulletRoute;      // the current field's route, picks the route handler
+
+void SpawnBullet(int32_t side, int32_t size, float x, float y, float angle, float speed, int32_t aimed,
+                 int32_t behaviourId, int32_t colour, int32_t power, int32_t power2);
+void SpawnPatternBullet(int32_t size, int32_t aimed, float x, float y, float angle, float speed,
+                        int32_t behaviourId, int32_t colour, int32_t power, int32_t power2);
+// Mode 1 turns every enemy bullet into coins and score; other modes only remove them.
+void CancelEnemyBullets(int32_t mode);
+void UpdateBullets();
+void ClearBullets();
+
+// Loads the lance and bullet sheets; false as soon as one fails.
+bool LoadBulletTextures();
+// At shutdown: deactivates every shot and bullet, then releases both sheets.
+void ReleaseBullets();

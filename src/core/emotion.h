@@ -3,4 +3,13 @@
 #include <cstdint>
 
 constexpr int kEmotionGaugeCount = 6;
-extern float EmotionGauges[kEmotionGaugeCount];
+extern float EmotionGauges[kEmotionGaugeCount];  // gauge c (1..6) is EmotionGauges[c - 1]
+extern int32_t EmotionArea;                       // 1 grass, 2 canyon, 3 cave
+
+struct FieldState;
+
+// Raises gauge `category` (1..6) for a play event and lowers its partner.
+void ChangeEmotion(int32_t category, int32_t event, float amount);
+void ResetEmotionGauges();
+// Picks the second-half route (1..3) of a field from the gauges.
+void ChooseRoute(FieldState& field);

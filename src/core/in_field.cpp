@@ -3,3 +3,4 @@
 
 int32_t Game::UpdatePlay() { return 0; }
 void Game::DrawPlay() {}
+void Game::ApplyPlayerSkill(float, float, float, float) {}

@@ -24,3 +24,17 @@ public:
 
 constexpr int kItemCount = 1000;
 extern Item ItemPool[kItemCount];
+
+extern int32_t MagnetTimer;      // while above 0 every item is pulled to the player
+extern int32_t CoinCount;        // items of kinds 1..4 picked up in this field
+extern int32_t BigCoinCount;
+extern int32_t ExpItemCount;
+extern int32_t BigExpItemCount;
+
+void SpawnItem(int32_t kind, float x, float y, float angle);
+void UpdateItems();
+void DrawItems();
+// Clears every active item.
+void ClearItems();
+// Zeroes the four pickup counters, then clears the items.
+void ResetItemsAndCounters();

@@ -12,9 +12,22 @@ public:
     PlayerBase();
 };
 
+// Loads the player's three sheets: body, sword, option; false at the first failure.
+bool LoadPlayerTextures();
+// Releases the option, sword and body sheets.
+void ReleasePlayerTextures();
+
 class Player : public PlayerBase {
 public:
     Player();
+    void ResetForField();
+    void SetOptionType(int32_t optionType);
+    void LevelUp();
+    void SetNextLevelExp(int32_t level);
+    // Sums the seven contribution blocks into the effective status.
+    void RecalcStatus();
+    void Update();
+    void Draw() override;
 
     static constexpr int kHistoryLength = 100;
     static constexpr int kMaxOptions = 5;
@@ -62,3 +75,20 @@ public:
 
 // The player (static storage, see pools.cpp).
 extern Player ThePlayer;
+
+void ResetPlayerForField(int32_t optionType);
+void UpdatePlayer();
+void LevelUpPlayer();
+// Writes one contribution block: slot 0 weapon A, 1 weapon B, 2 armour,
+// 3 accessory (accessoryIndex 0 or 1), 4 shot style.
+void SetPlayerEquipmentStatus(int32_t slot, int32_t accessoryIndex, int32_t maxHp, int32_t maxSp, int32_t attack,
+                              int32_t attack2, int32_t defense, int32_t defense2, float speed);
+Vec3 GetPlayerPosition();
+StatusBlock GetPlayerStatus();
+int32_t GetFieldMoney();
+void SetFieldMoney(int32_t value);
+int32_t GetExp();
+void SetExp(int32_t value);
+int32_t GetNextLevelExp();
+int32_t GetEmotionNumberHold1();
+int32_t GetEmotionNumberHold4();

@@ -39,3 +39,16 @@ constexpr int kScorePopupCount = 1000;
 extern DamagePopup DamageNumberPool[kDamagePopupCount];
 extern EmotionNumber EmotionNumberPool[kEmotionNumberCount];
 extern ScorePopup ScorePopupPool[kScorePopupCount];
+
+void SpawnDamagePopup(int32_t kind, int32_t colour, float x, float y, float z, int32_t value);
+void UpdateDamagePopups();
+void DrawDamagePopups();
+void ClearDamagePopups();
+void SpawnEmotionNumber(int32_t kind, float value, float x, float y, float z);
+void UpdateEmotionNumbers();
+void DrawEmotionNumbers();
+void ClearEmotionNumbers();
+void SpawnScorePopup(int32_t kind, int32_t value, float x, float y, float z);
+void UpdateScorePopups();
+void DrawScorePopups();
+void ClearScorePopups();

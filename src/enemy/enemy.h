@@ -28,6 +28,8 @@
 #include "species/grass/middle_butterfly.h"
 #include "species/grass/middle_moth.h"
 
+struct StatusBlock;
+
 class Enemy : public ButterFly,
               public DayCocoon,
               public BigButterFly,
@@ -53,6 +55,10 @@ class Enemy : public ButterFly,
               public MiddleMoth {
 public:
     Enemy();
+    // Runs the species' update by species id.
+    void Update() override;
+    // Runs the species' draw by species id.
+    void Draw() override;
 };
 
 constexpr int kEnemyCount = 50;
@@ -62,3 +68,15 @@ extern Enemy EnemyPool[kEnemyCount];
 extern int32_t EnemyDrawOrder[kEnemyCount];
 extern int32_t EnemyDrawLayer[kEnemyCount];
 extern int32_t EnemyDrawCount;
+
+// Fills the first free slot with a species at (x, y); nothing when the pool is full.
+void SpawnEnemy(int32_t species, int32_t variant, float x, float y, int32_t route, int32_t level);
+void UpdateEnemies();
+void DrawEnemiesGround();
+void DrawEnemiesAir();
+// Field end: every active enemy is credited and freed.
+void DefeatAllEnemies();
+StatusBlock GetEnemyStatus(int32_t slot);
+Vec3 GetEnemyPosition(int32_t slot);
+// Guards the first live final boss for `frames` (its defences become 999).
+void SetGrandMagicStoneGuard(int32_t frames);

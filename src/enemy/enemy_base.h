@@ -10,6 +10,11 @@ class EnemyBase : public CharacterBase {
 public:
     // Direction (radians) from the muzzle point (x, y) to the target point.
     float AimAngle(float x, float y) const;
+    // Mode 1: killed (score credit, then reset); mode 3: reset silently;
+    // mode 2: next boss phase (a = phase, b = its duration), no reset.
+    void Retire(int32_t mode, int32_t a, int32_t b);
+    // Zeroes level and every status value after HP.
+    void ClearStatus();
 
     Texture* sheet = nullptr;   // borrowed sprite sheet
     Vec3 target;                // the player's position, copied in every frame

@@ -11,7 +11,15 @@ struct EnemyGaugeRecord {
     int32_t fillCounter = 0; // boss bar fill, +4 per drawn frame up to 500
 };
 
+class Texture;
+// "Texture/Character/StatusSet2.png": the gauge strips.
+extern Texture* StatusGaugeTexture;
+
 constexpr int kEnemyStatusCount = 50;
 constexpr int kEnemyChildStatusCount = 50;  // the first 40 are used
 extern EnemyGaugeRecord EnemyStatusTable[kEnemyStatusCount];
 extern EnemyGaugeRecord EnemyChildStatusTable[kEnemyChildStatusCount];
+
+// Draws an HP gauge for every active record of enemies and satellites.
+void DrawEnemyGauges();
+void ClearEnemyGauges();

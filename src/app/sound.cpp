@@ -1,0 +1,175 @@
+#include "app/sound.h"
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "platform/audio.h"
+
+Sound SoundTable[kSoundCount];
+Sound& FieldMapBgm = SoundTable[0];
+Sound& FieldDayBgm = SoundTable[1];
+Sound& FieldNightBgm = SoundTable[2];
+Sound& Field3Bgm = SoundTable[3];
+Sound& ItemGetSound = SoundTable[4];
+Sound& LevelUpSound = SoundTable[5];
+Sound& PlayerHitSound = SoundTable[6];
+Sound& SwordSound = SoundTable[7];
+Sound& EnemyDestroySound = SoundTable[8];
+Sound& BossDyingSound = SoundTable[9];
+Sound& BossDying2Sound = SoundTable[10];
+Sound& MidBossDestroySound = SoundTable[11];
+Sound& BossDestroySound = SoundTable[12];
+
+namespace {
+
+struct SoundEntry {
+    int32_t id;
+    const char* path;
+    float loadVolume;
+    int32_t priority;
+    uint32_t flags;
+};
+
+// In load order; the index is the entry's place in SoundTable.
+constexpr SoundEntry kSoundEntries[kSoundCount] = {
+    {1, "Sound/BGM/FieldMap.wav", 1.0f, 0, kSoundPlayLooping},
+    {2, "Sound/BGM/Field_Day.wav", 1.0f, 0, kSoundPlayLooping},
+    {3, "Sound/BGM/Field_Night.wav", 1.0f, 0, kSoundPlayLooping},
+    {4, "Sound/BGM/Field3.wav", 1.0f, 0, kSoundPlayLooping},
+    {11, "Sound/SoundEffect/item_get.wav", 1.0f, 1, 0},
+    {12, "Sound/SoundEffect/level_up.wav", 1.0f, 2, 0},
+    {13, "Sound/SoundEffect/player_hit.wav", 1.0f, 3, 0},
+    {14, "Sound/SoundEffect/melee_sword.wav", 0.9f, 4, 0},
+    {21, "Sound/SoundEffect/enemy_destroy.wav", 0.9f, 5, 0},
+    {22, "Sound/SoundEffect/boss_dying.wav", 0.9f, 6, 0},
+    {23, "Sound/SoundEffect/boss_dying2.wav", 0.9f, 7, 0},
+    {24, "Sound/SoundEffect/mid_boss_destroy.wav", 0.9f, 8, 0},
+    {25, "Sound/SoundEffect/boss_destroy.wav", 0.9f, 9, 0},
+};
+
+constexpr uint32_t kCanonicalHeaderBytes = 44;
+
+uint16_t ReadU16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
+uint32_t ReadU32(const uint8_t* p) {
+    return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
+           (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
+}
+
+bool ReadWholeFile(const char* path, std::vector<uint8_t>* bytes) {
+    std::FILE* f = std::fopen(path, "rb");
+    if (f == nullptr) return false;
+    uint8_t chunk[65536];
+    size_t n;
+    while ((n = std::fread(chunk, 1, sizeof(chunk), f)) > 0) bytes->insert(bytes->end(), chunk, chunk + n);
+    const bool ok = std::ferror(f) == 0;
+    std::fclose(f);
+    return ok;
+}
+
+}  // namespace
+
+int32_t VolumeFromLinear(float v) {
+    if (v <= 0.0f) return -10000;
+    if (v >= 1.0f) return 0;
+    const float hundredths = v * 10000.0f - 10000.0f;
+    return static_cast<int32_t>(hundredths);
+}
+
+bool ParseWav(const uint8_t* bytes, uint64_t size, WavData* out) {
+    if (bytes == nullptr || size < kCanonicalHeaderBytes) return false;
+    WavData w{};
+    w.formatTag = ReadU16(bytes + 20);
+    w.channels = ReadU16(bytes + 22);
+    w.samplesPerSec = ReadU32(bytes + 24);
+    w.avgBytesPerSec = ReadU32(bytes + 28);
+    w.blockAlign = ReadU16(bytes + 32);
+    w.bitsPerSample = ReadU16(bytes + 34);
+    if (w.formatTag != 1) return false;
+    if (w.channels != 1 && w.channels != 2) return false;
+    if (w.bitsPerSample != 8 && w.bitsPerSample != 16) return false;
+    if (w.blockAlign != w.channels * (w.bitsPerSample / 8)) return false;
+    if (w.samplesPerSec < 1000 || w.samplesPerSec > 192000) return false;
+    uint64_t data = ReadU32(bytes + 40);
+    const uint64_t available = size - kCanonicalHeaderBytes;
+    if (data > available) data = available;
+    data -= data % w.blockAlign;
+    w.dataBytes = static_cast<uint32_t>(data);
+    w.samples = bytes + kCanonicalHeaderBytes;
+    *out = w;
+    return true;
+}
+
+bool Sound::Load(const char* path, float loadVolume) {
+    if (!hasDevice) {
+        // Without any audio output the game still runs, silently.
+        AudioAcquire();
+        hasDevice = true;
+    }
+    std::vector<uint8_t> bytes;
+    if (!ReadWholeFile(path, &bytes)) return false;
+    WavData wav;
+    if (!ParseWav(bytes.data(), bytes.size(), &wav)) return false;
+    WaveFormat format;
+    format.formatTag = wav.formatTag;
+    format.channels = wav.channels;
+    format.samplesPerSec = wav.samplesPerSec;
+    format.avgBytesPerSec = wav.avgBytesPerSec;
+    format.blockAlign = wav.blockAlign;
+    format.bitsPerSample = wav.bitsPerSample;
+    buffer = CreateSoundBuffer(format, wav.samples, wav.dataBytes);
+    if (buffer == nullptr) return false;
+    initialVolume = VolumeFromLinear(loadVolume);
+    volume = initialVolume;
+    buffer->SetVolume(volume);
+    return true;
+}
+
+void Sound::Play(int32_t /*priority*/, uint32_t flags) {
+    if (buffer == nullptr) return;
+    buffer->Stop();
+    buffer->SetCurrentPosition(0);
+    buffer->SetVolume(volume);
+    buffer->Play((flags & kSoundPlayLooping) != 0);
+}
+
+void Sound::Stop() {
+    if (buffer == nullptr) return;
+    buffer->Stop();
+    buffer->SetCurrentPosition(0);
+}
+
+void Sound::Release() {
+    if (buffer != nullptr) {
+        buffer->Release();
+        buffer = nullptr;
+    }
+    if (hasDevice) {
+        AudioReleaseRef();
+        hasDevice = false;
+    }
+}
+
+bool LoadSounds() {
+    for (int i = 0; i < kSoundCount; ++i) {
+        if (!SoundTable[i].Load(kSoundEntries[i].path, kSoundEntries[i].loadVolume)) return false;
+    }
+    return true;
+}
+
+void PlaySoundById(int32_t id) {
+    for (int i = 0; i < kSoundCount; ++i) {
+        if (kSoundEntries[i].id == id) {
+            SoundTable[i].Play(kSoundEntries[i].priority, kSoundEntries[i].flags);
+            return;
+        }
+    }
+}
+
+void StopAllSounds() {
+    for (Sound& s : SoundTable) s.Stop();
+}
+
+void ReleaseSounds() {
+    for (Sound& s : SoundTable) s.Release();
+}
