@@ -1,6 +1,266 @@
-// One frame of in-field play.
-#include "app/game.h"
+// One frame of in-field play: the multipliers of the frame, the hits, the
+// skills, the items, the field script, the death check, every pool's update,
+// the result and the field end; and the layered draw of the field.
+#include "core/in_field.h"
 
-int32_t Game::UpdatePlay() { return 0; }
-void Game::DrawPlay() {}
-void Game::ApplyPlayerSkill(float, float, float, float) {}
+#include "app/fade.h"
+#include "app/game.h"
+#include "app/sound.h"
+#include "core/bullet.h"
+#include "core/effects.h"
+#include "core/emotion.h"
+#include "core/equipment.h"
+#include "core/field_globals.h"
+#include "core/hit_tests.h"
+#include "core/item.h"
+#include "core/player.h"
+#include "core/popups.h"
+#include "core/score.h"
+#include "enemy/enemy.h"
+#include "enemy/enemy_gauge.h"
+#include "field/field_state.h"
+#include "field/fields.h"
+#include "platform/graphics.h"
+#include "species/cave/enemy_child.h"
+
+namespace {
+
+constexpr float kGaugeMiddle = 500.0f;
+constexpr int32_t kTopBand = 4;
+constexpr float kAttackTable[kTopBand + 1] = {1.02f, 1.05f, 1.09f, 1.15f, 1.2f};
+constexpr float kMoneyTable[kTopBand + 1] = {1.1f, 1.25f, 1.45f, 1.7f, 2.0f};
+// Enemy bullet speed by the speed gauge and by the slow gauge, bands closing
+// on their upper edge at 600, 700, 800 and 900.
+constexpr float kSpeedTable[kTopBand + 1] = {1.0f, 1.06f, 1.13f, 1.21f, 1.3f};
+constexpr float kSlowTable[kTopBand + 1] = {1.0f, 0.94f, 0.87f, 0.79f, 0.7f};
+
+constexpr int32_t kSkill2State = 4;
+constexpr float kSkill2DamageTaken = 0.6f;
+
+constexpr int32_t kSwordTimerFull = 180;
+constexpr int32_t kSkillCooldownFull[3] = {600, 1200, 1800};
+
+constexpr int32_t kFieldEndFadeCode = 3;
+constexpr int32_t kCaveField = 5;
+constexpr int32_t kFieldMapTrack = 1;
+
+// Returns to the scene machine.
+constexpr int32_t kStayInField = 0;
+constexpr int32_t kToFieldMap = 1;
+constexpr int32_t kToEnding = 2;
+
+// Band of a gauge that closes on its upper edge: up to 600 band 0, up to 700 band 1, ...
+int32_t UpperClosedBand(float gauge) {
+    int32_t band = 0;
+    for (float edge = 600.0f; band < kTopBand && gauge > edge; edge += 100.0f) ++band;
+    return band;
+}
+
+void MirrorPlayerIntoHud(const Player& p, UserInterface& hud) {
+    const StatusBlock& s = p.status;
+    hud.status.level = s.level;
+    hud.status.hp = s.hp < 1 ? 0 : s.hp;
+    hud.status.maxHp = s.maxHp;
+    hud.status.sp = s.sp;
+    hud.status.maxSp = s.maxSp;
+    hud.status.attack = s.attack;
+    hud.status.defense = s.defense;
+    hud.status.attack2 = s.attack2;
+    hud.status.defense2 = s.defense2;
+    hud.swordTimer = p.swordTimer;
+    hud.swordTimerMax = kSwordTimerFull;
+    hud.selectedSkill = p.selectedSkill;
+    hud.skillCooldown[0] = p.skill1Cooldown;
+    hud.skillCooldown[1] = p.skill2Cooldown;
+    hud.skillCooldown[2] = p.skill3Cooldown;
+    for (int i = 0; i < 3; ++i) hud.skillCooldownMax[i] = kSkillCooldownFull[i];
+    hud.exp = p.exp;
+    hud.nextLevelExp = p.nextLevelExp;
+    hud.fieldMoney = p.FieldMoney;
+}
+
+int32_t CountFreeShotSlots() {
+    int32_t free = 0;
+    for (const Bullet& b : PlayerShotPool) free += b.active == 0 ? 1 : 0;
+    return free;
+}
+
+void UpdatePools() {
+    UpdateEnemies();
+    UpdateEnemyChildren();
+    UpdateBullets();
+    UpdateEffects();
+    UpdateItems();
+    UpdateScorePopups();
+    UpdateEmotionNumbers();
+    UpdateDamagePopups();
+}
+
+// The field is over: where to go next (read before the player's HP is
+// restored), then everything of the field is put back for the next one.
+int32_t EndField(UserInterface& hud) {
+    const bool alive = ThePlayer.status.hp > 0;
+    const int32_t next = CurrentField == kCaveField && alive ? kToEnding : kToFieldMap;
+    ResetPlayerForField(GetEquippedShotStyle());
+    hud.Reset();
+    ResetEmotionGauges();
+    ClearEnemyChildren();
+    DefeatAllEnemies();
+    ClearBullets();
+    ResetItemsAndCounters();
+    ClearEnemyGauges();
+    ClearScorePopups();
+    ResetResult();
+    ClearEmotionNumbers();
+    ClearDamagePopups();
+    StopAllSounds();
+    PlaySoundById(kFieldMapTrack);
+    return next;
+}
+
+void DrawFieldBackground() {
+    switch (CurrentField) {
+        case 1: FieldGrassDay::Draw(); break;
+        case 2: FieldGrassNight::Draw(); break;
+        case 3: FieldCanyonDay::Draw(); break;
+        case 4: FieldCanyonNight::Draw(); break;
+        case 5: FieldCave::Draw(); break;
+        default: break;
+    }
+}
+
+void DrawActive(Bullet* pool, int count) {
+    for (int i = 0; i < count; ++i)
+        if (pool[i].active != 0) pool[i].Draw();
+}
+
+}  // namespace
+
+int32_t GaugeBand(float gauge) {
+    const auto band = static_cast<int32_t>((gauge - kGaugeMiddle) / 100.0f);
+    if (band < 0) return 0;
+    return band > kTopBand ? kTopBand : band;
+}
+
+float AttackTableMultiplier(float gauge) { return gauge > kGaugeMiddle ? kAttackTable[GaugeBand(gauge)] : 1.0f; }
+
+float MoneyTableMultiplier(float gauge) { return gauge >= kGaugeMiddle ? kMoneyTable[GaugeBand(gauge)] : 1.0f; }
+
+float FieldMoneyFactor(int32_t fieldId) {
+    switch (fieldId) {
+        case 3:
+        case 4: return 2.0f;
+        case 5: return 3.0f;
+        default: return 1.0f;
+    }
+}
+
+float ExperienceFactor(int32_t fieldId, int32_t level) {
+    int32_t cap = 0;
+    switch (fieldId) {
+        case 1:
+        case 2: cap = 10; break;
+        case 3:
+        case 4: cap = 20; break;
+        case 5: cap = 30; break;
+        default: return 1.0f;
+    }
+    return level >= cap ? 0.0f : 1.0f;
+}
+
+float DamageTakenFactor(int32_t playerState) { return playerState == kSkill2State ? kSkill2DamageTaken : 1.0f; }
+
+FrameMultipliers ComputeFrameMultipliers(const float* gauges, int32_t fieldId, int32_t level, int32_t playerState) {
+    FrameMultipliers m;
+    m.attack = AttackTableMultiplier(gauges[1]);
+    m.defense = AttackTableMultiplier(gauges[2]);
+    m.money = MoneyTableMultiplier(gauges[0]);
+    m.experience = MoneyTableMultiplier(gauges[3]);
+    m.fieldMoney = FieldMoneyFactor(fieldId);
+    m.expFactor = ExperienceFactor(fieldId, level);
+    m.damageTaken = DamageTakenFactor(playerState);
+    return m;
+}
+
+float ComputeBulletSpeedScale(float slowGauge, float speedGauge, float previous) {
+    float scale = previous;
+    if (speedGauge >= kGaugeMiddle) scale = kSpeedTable[UpperClosedBand(speedGauge)];
+    if (slowGauge >= kGaugeMiddle) scale = kSlowTable[UpperClosedBand(slowGauge)];
+    return scale;
+}
+
+int32_t Game::UpdatePlay() {
+    Player& p = ThePlayer;
+    const Vec3 at{p.x, p.y, p.z};
+    ChildTargetPos = at;
+    EnemyTargetPos = at;
+    BulletTargetPos = at;
+    ItemTargetPos = at;
+    userInterface.position = at;
+
+    const FieldState* field = FieldStateFor(CurrentField);
+    ScrollSpeed = field != nullptr ? field->scrollSpeed : -1.0f;
+    BulletRoute = field != nullptr ? field->route : -1;
+
+    MirrorPlayerIntoHud(p, userInterface);
+    EffectAnchorPos = at;
+
+    const FrameMultipliers m = ComputeFrameMultipliers(EmotionGauges, CurrentField, p.status.level, p.state);
+    BulletSpeedScale = ComputeBulletSpeedScale(EmotionGauges[4], EmotionGauges[5], BulletSpeedScale);
+    p.freeShotSlots = CountFreeShotSlots();
+
+    CombatValues v;
+    v.attack = static_cast<float>(p.status.attack) * m.attack;
+    v.attack2 = static_cast<float>(p.status.attack2) * m.attack;
+    v.defense = static_cast<float>(p.status.defense) * m.defense;
+    v.defense2 = static_cast<float>(p.status.defense2) * m.defense;
+    v.damageTaken = m.damageTaken;
+
+    ResolveOffensiveHits(p, v.attack);
+    ApplyPlayerSkill(at.x, at.y, at.z, v.attack2);
+    ResolveDefensiveHits(p, v);
+    CollectItems(userInterface, m.money, m.experience, m.fieldMoney, m.expFactor);
+
+    const int32_t fieldOver = UpdateFieldScript();
+
+    // A fallen knight is not updated; the fade ends the field at its midpoint.
+    if (GetPlayerStatus().hp < 1) {
+        StartTransitionFade();
+        SetTransitionFadeCode(kFieldEndFadeCode);
+    } else {
+        UpdatePlayer();
+    }
+
+    UpdatePools();
+    if (ResultPending == 1) ComputeResultScore();
+    if (fieldOver == 0) return kStayInField;
+    return EndField(userInterface);
+}
+
+void Game::DrawPlay() {
+    SpriteBatch->Begin(SpriteBatchApi::kAlphaBlend);
+    DrawFieldBackground();
+    DrawActive(PlayerShotPool, kPlayerShotCount);
+    DrawEnemiesGround();
+    if (ThePlayer.status.hp > 0) {
+        ThePlayer.DrawParticles();
+        ThePlayer.DrawLayer(4);
+        ThePlayer.DrawLayer(1);
+        ThePlayer.DrawLayer(2);
+        ThePlayer.DrawLayer(3);
+    }
+    DrawEnemiesAir();
+    DrawEnemyChildren();
+    DrawEffectsPass1();
+    DrawEffectsPass2();
+    DrawItems();
+    DrawEmotionNumbers();
+    DrawScorePopups();
+    DrawDamagePopups();
+    DrawActive(EnemyBulletPool, kEnemyBulletCount);
+    DrawEnemyGauges();
+    userInterface.Draw();
+    if (ResultPending == 1) DrawResult();
+    if (TransitionFadeActive == 1) DrawTransitionFade();
+    SpriteBatch->End();
+}

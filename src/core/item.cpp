@@ -10,6 +10,7 @@ void SpawnItem(int32_t, float, float, float) {}
 void UpdateItems() {}
 void DrawItems() {}
 void ResetItemsAndCounters() {}
+void CollectItems(UserInterface&, float, float, float, float) {}
 
 void ClearItems() {
     for (Item& item : ItemPool) {

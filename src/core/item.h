@@ -38,3 +38,11 @@ void DrawItems();
 void ClearItems();
 // Zeroes the four pickup counters, then clears the items.
 void ResetItemsAndCounters();
+
+class UserInterface;
+// The in-field frame's item step: attraction and pickup of every item near
+// the player, with this frame's money and experience multipliers and the
+// field's money and experience factors. An orb that fills the experience bar
+// gives one level, recorded first on the HUD's level-up panel.
+void CollectItems(UserInterface& hud, float moneyMultiplier, float expMultiplier, float fieldMoneyFactor,
+                  float expFactor);

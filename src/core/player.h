@@ -44,6 +44,9 @@ public:
     void RecalcStatus();
     void Update();
     void Draw() override;
+    void DrawParticles();
+    // 1 body, 2 shield, 3 sword sweep, 4 options.
+    void DrawLayer(int32_t layer);
 
     static constexpr int kHistoryLength = 100;
     static constexpr int kMaxOptions = 5;
