@@ -42,7 +42,7 @@ protected:
         ui.skillCooldownMax[0] = 600;
         ui.skillCooldownMax[1] = 1200;
         ui.skillCooldownMax[2] = 1800;
-        ui.exp = 0;
+        ui.exp = 1500;
         ui.nextLevelExp = 3000;
         ui.slideCounter = 60;  // settled unless a test replays the slide-in
         ui.slideAlpha = 255;
@@ -151,56 +151,58 @@ TEST_F(HudTest, SlideInRaisesAlphaAndMovesElementsOverSixtyFrames) {
     EXPECT_EQ(ui.selectedSkill, 1);
 }
 
-// The right edge of a gauge's fill (its width is edge - 288).
+// The fill is the gauge's second draw; an empty fill draws nothing.
 TEST_F(HudTest, GaugeFillsFollowTheirValuesAndStayInTheirStrips) {
-    auto hpEdge = [&](int32_t hp, int32_t maxHp) {
-        ui.status.hp = hp;
-        ui.status.maxHp = maxHp;
-        const auto r = Element(kHudHpGauge, 160, 32);
-        EXPECT_EQ(r[1].source.top, 32);
-        return r[1].source.right;
+    auto fillWidth = [&](int32_t id, int32_t fillTop) {
+        const auto r = Element(id, 160, 32);
+        if (r.size() < 2) return 0;
+        EXPECT_EQ(r[1].source.left, 288);
+        EXPECT_EQ(r[1].source.top, fillTop);
+        return r[1].source.right - 288;
     };
-    EXPECT_EQ(hpEdge(0, 100), 288);
-    EXPECT_EQ(hpEdge(50, 100), 352);
-    EXPECT_EQ(hpEdge(100, 100), 416);
-    EXPECT_EQ(hpEdge(1, 3), 330);       // trunc(128 / 3)
-    EXPECT_EQ(hpEdge(100, 0), 288);     // no maximum: empty
-    EXPECT_EQ(hpEdge(-7, 100), 288);    // below 1 the gauge reads 0
-    EXPECT_EQ(hpEdge(250, 100), 416);   // above its maximum: full, never wider
-
+    auto hp = [&](int32_t value, int32_t max) {
+        ui.status.hp = value;
+        ui.status.maxHp = max;
+        return fillWidth(kHudHpGauge, 32);
+    };
+    EXPECT_EQ(hp(0, 100), 0);
+    EXPECT_EQ(hp(50, 100), 64);
+    EXPECT_EQ(hp(100, 100), 128);
+    EXPECT_EQ(hp(1, 3), 42);      // trunc(128 / 3)
+    EXPECT_EQ(hp(100, 0), 0);     // no maximum: empty
+    EXPECT_EQ(hp(-7, 100), 0);    // below 1 the gauge reads 0
+    EXPECT_EQ(hp(250, 100), 128); // above its maximum: full, never wider
     ui.status.sp = 25;
     ui.status.maxSp = 50;
-    auto sp = Element(kHudSpGauge, 160, 80);
-    EXPECT_EQ(sp[1].source.top, 64);
-    EXPECT_EQ(sp[1].source.right, 352);
+    EXPECT_EQ(fillWidth(kHudSpGauge, 64), 64);
 
-    auto swordEdge = [&](int32_t timer, int32_t max) {
+    auto sword = [&](int32_t timer, int32_t max) {
         ui.swordTimer = timer;
         ui.swordTimerMax = max;
-        return Element(kHudSwordGauge, 160, 128)[1].source.right;
+        return fillWidth(kHudSwordGauge, 96);
     };
-    EXPECT_EQ(swordEdge(0, 180), 416);    // ready
-    EXPECT_EQ(swordEdge(180, 180), 288);  // first frame of a swing
-    EXPECT_EQ(swordEdge(90, 180), 352);
-    EXPECT_EQ(swordEdge(1, 180), 415);    // trunc(416 - 0.71)
-    EXPECT_EQ(swordEdge(40, 0), 416);
-    EXPECT_EQ(swordEdge(400, 180), 288);
+    EXPECT_EQ(sword(0, 180), 128);   // ready
+    EXPECT_EQ(sword(180, 180), 0);   // first frame of a swing
+    EXPECT_EQ(sword(90, 180), 64);
+    EXPECT_EQ(sword(1, 180), 127);   // trunc(416 - 0.71)
+    EXPECT_EQ(sword(40, 0), 128);
+    EXPECT_EQ(sword(400, 180), 0);
 
+    // The experience bar stands on y and fills upwards.
     auto expFill = [&](int32_t e, int32_t next) {
         ui.exp = e;
         ui.nextLevelExp = next;
-        return Element(kHudExpGauge, 16, 720)[1];
+        const auto r = Element(kHudExpGauge, 16, 720);
+        EXPECT_FLOAT_EQ(r[0].position.y, 256.0f);
+        if (r.size() < 2) return 0;
+        EXPECT_FLOAT_EQ(r[1].position.y + static_cast<float>(r[1].source.bottom - r[1].source.top), 720.0f);
+        return r[1].source.bottom - r[1].source.top;
     };
-    DrawRecord f = expFill(0, 3000);
-    EXPECT_EQ(f.source.top, 592);
-    f = expFill(1500, 3000);
-    EXPECT_EQ(f.source.top, 360);
-    EXPECT_FLOAT_EQ(f.position.y, 720.0f - 232.0f);  // stands on y
-    f = expFill(3000, 3000);
-    EXPECT_EQ(f.source.top, 128);
-    EXPECT_FLOAT_EQ(f.position.y, 256.0f);
-    EXPECT_EQ(expFill(9000, 3000).source.top, 128);
-    EXPECT_EQ(expFill(10, 0).source.top, 592);
+    EXPECT_EQ(expFill(0, 3000), 0);
+    EXPECT_EQ(expFill(1500, 3000), 232);
+    EXPECT_EQ(expFill(3000, 3000), 464);
+    EXPECT_EQ(expFill(9000, 3000), 464);
+    EXPECT_EQ(expFill(10, 0), 0);
 }
 
 TEST_F(HudTest, SkillIconsShowCooldownSecondsAndLightUpFromTheBottom) {
@@ -216,10 +218,9 @@ TEST_F(HudTest, SkillIconsShowCooldownSecondsAndLightUpFromTheBottom) {
     EXPECT_FLOAT_EQ(r[1].position.y, 554.0f);
 
     r = skill1(600);
-    ASSERT_EQ(r.size(), 4u);
+    ASSERT_EQ(r.size(), 3u);  // grey icon, nothing lit yet, digits
     EXPECT_EQ(r[0].color, 0xFF646464u);
-    EXPECT_EQ(r[1].source.top, 50);  // nothing lit yet
-    EXPECT_EQ(Cells(r, 2, 2), (std::vector<int32_t>{1, 1}));
+    EXPECT_EQ(Cells(r, 1, 2), (std::vector<int32_t>{1, 1}));
     EXPECT_EQ(Cells(skill1(60), 2, 2), (std::vector<int32_t>{2, 0}));
     EXPECT_EQ(Cells(skill1(59), 2, 2), (std::vector<int32_t>{1, 0}));
     r = skill1(300);
@@ -231,8 +232,7 @@ TEST_F(HudTest, SkillIconsShowCooldownSecondsAndLightUpFromTheBottom) {
     EXPECT_EQ(r[1].source.top, 125);
     EXPECT_EQ(r[1].source.bottom, 150);
     ui.skillCooldownMax[2] = 30;  // too short for a step: stays grey, no fault
-    r = Element(kHudSkill3, 60, 665);
-    EXPECT_EQ(r[1].source.top, 150);
+    EXPECT_EQ(Element(kHudSkill3, 60, 665).size(), 3u);
 }
 
 TEST_F(HudTest, MultiplierReadoutsSpellTheGaugeBands) {
