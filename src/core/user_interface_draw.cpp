@@ -31,6 +31,12 @@ void DrawAt(const Texture* texture, const Rect& region, float x, float y, uint32
     SpriteBatch->Draw(texture, &region, nullptr, &pos, color);
 }
 
+// A whole sheet with its top-left corner at (x, y).
+void DrawWhole(const Texture* texture, float x, float y, uint32_t color) {
+    const Vec3 pos{x, y, 0.0f};
+    SpriteBatch->Draw(texture, nullptr, nullptr, &pos, color);
+}
+
 // A region with its own point (cx, cy) at (x, y).
 void DrawCentred(const Texture* texture, const Rect& region, float cx, float cy, float x, float y, uint32_t color) {
     const Vec3 centre{cx, cy, 0.0f};
@@ -183,11 +189,9 @@ void UserInterface::DrawElement(int32_t id, float x, float y, float z) {
         return;
     }
     switch (id) {
-    case kHudFrame: {
-        const Vec3 pos{x, y, 0.0f};
-        SpriteBatch->Draw(uiTexture, nullptr, nullptr, &pos, 0xFFFFFFFFu);
+    case kHudFrame:
+        DrawWhole(uiTexture, x, y, 0xFFFFFFFFu);
         break;
-    }
     case kHudHpGauge:
         DrawGauge(32, StripEdge(288.0f, 128.0f, status.hp, status.maxHp), x, y, color);
         break;
@@ -215,8 +219,7 @@ void UserInterface::DrawElement(int32_t id, float x, float y, float z) {
         break;
     case kHudSelectFrame: {
         const int32_t alpha = static_cast<int32_t>(static_cast<float>(slideAlpha) * 0.784f);
-        const Vec3 pos{x, y, 0.0f};
-        SpriteBatch->Draw(selectFrameTexture, nullptr, nullptr, &pos, White(alpha));
+        DrawWhole(selectFrameTexture, x, y, White(alpha));
         break;
     }
     case kHudFieldMoney:
@@ -225,13 +228,11 @@ void UserInterface::DrawElement(int32_t id, float x, float y, float z) {
     case kHudLevel:
         DrawDigitRow(NumberTexture, 0, status.level, 2, x, y, color);
         break;
-    case kHudScoreLine: {
-        const Vec3 caption{288.0f, y - 32.0f, 0.0f};
-        SpriteBatch->Draw(scoreTextTexture, nullptr, nullptr, &caption, color);
+    case kHudScoreLine:
+        DrawWhole(scoreTextTexture, 288.0f, y - 32.0f, color);  // the caption keeps its x
         DrawDigitRow(NumberTexture, 0, BaseScore, 7, x, y, color);
         DrawDigitRow(NumberTexture, 0, CurrentFieldBest(), 7, x + 448.0f, y, color);
         break;
-    }
     case kHudPickupTally:
         DrawPickupTally(x, y, color);
         break;

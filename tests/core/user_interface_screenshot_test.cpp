@@ -44,7 +44,8 @@ protected:
         ui.exp = 2100;
         ui.nextLevelExp = 3600;
         ui.fieldMoney = 4321;
-        ui.slideCounter = 60;
+        ui.slideCounter = 60;  // slid in long ago
+        ui.slideAlpha = 255;
         CurrentField = 3;
         BaseScore = 123450;
         HighScoreTable[2] = 987650;
