@@ -1,0 +1,19 @@
+#pragma once
+// A field in play for the in-field frame's tests and benchmark: every pool
+// emptied and the player at a field's start, or every pool full.
+#include <cstdint>
+
+namespace testsupport {
+
+// Every pool, record and popup empty; gauges 500; score, counters, result,
+// fades and field states back to their start; Difficulty 1, field 1; the
+// knight at level 1 with full HP at (640, 500), not invincible.
+void ResetPlayState();
+
+// Fills every pool as in a heavy frame of the grass plain: 50 enemies of both
+// draw layers, 40 satellites, 1000 enemy bullets, 30 lances, 1000 items, 1000
+// effects and every popup, all clear of the knight, and the result panel
+// fully shown. Nothing touches the knight in the next frame.
+void FillEveryPool();
+
+}  // namespace testsupport
