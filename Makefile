@@ -17,5 +17,8 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+bench: build
+	cmake --build $(BUILD) --target mirelune_bench && ./$(BUILD)/bench/mirelune_bench
+
 clean:
 	rm -rf $(BUILD)
