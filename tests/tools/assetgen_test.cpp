@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -55,30 +56,30 @@ protected:
 fs::path AssetGen::built;
 fs::path AssetGen::scratch;
 
+// The build generated its folder with every core; a second run here, with
+// another thread count and into an empty folder, writes the same bytes.
 TEST_F(AssetGen, OutputIsByteIdenticalAcrossRuns) {
-    GenerateOptions a, b;
-    a.outDir = scratch / "a";
-    b.outDir = scratch / "b";
-    b.threads = 3;  // a different thread count must not change a byte
-    GenerateReport ra = GenerateAll(a), rb = GenerateAll(b);
-    ASSERT_TRUE(ra.errors.empty() && rb.errors.empty());
-    EXPECT_EQ(rb.written, int(TextureManifest().size() + SoundManifest().size()));
+    GenerateOptions opt;
+    opt.outDir = scratch / "again";
+    opt.threads = 3;
+    GenerateReport r = GenerateAll(opt);
+    ASSERT_TRUE(r.errors.empty());
+    EXPECT_EQ(r.written, int(TextureManifest().size() + SoundManifest().size()));
+    EXPECT_TRUE(fs::is_directory(opt.outDir / "Data"));  // ready for the high scores
     for (const auto& t : TextureManifest())
-        EXPECT_TRUE(ReadFile(a.outDir / t.path) == ReadFile(b.outDir / t.path)) << t.path;
+        EXPECT_TRUE(ReadFile(built / t.path) == ReadFile(opt.outDir / t.path)) << t.path;
     for (const auto& s : SoundManifest())
-        EXPECT_TRUE(ReadFile(a.outDir / s.path) == ReadFile(b.outDir / s.path)) << s.path;
+        EXPECT_TRUE(ReadFile(built / s.path) == ReadFile(opt.outDir / s.path)) << s.path;
 }
 
 TEST_F(AssetGen, RerunRewritesOnlyChangedFilesAndKeepsHighScores) {
     // Start from a copy of the build's folder, as a developer's rebuild would.
     fs::path dir = scratch / "rerun";
     fs::copy(built, dir, fs::copy_options::recursive);
-    fs::remove_all(dir / "Data");
+    fs::create_directories(dir / "Data");
+    std::ofstream(dir / "Data/HighScore.txt") << "123\n0\n0\n0\n77\n";
     GenerateOptions opt;
     opt.outDir = dir;
-    ASSERT_TRUE(GenerateAll(opt).errors.empty());
-    ASSERT_TRUE(fs::is_directory(dir / "Data"));
-    std::ofstream(dir / "Data/HighScore.txt") << "123\n0\n0\n0\n77\n";
 
     fs::path kept = dir / "Texture/Common/number.png";
     fs::path damaged = dir / "Sound/SoundEffect/item_get.wav";
@@ -280,6 +281,127 @@ TEST_F(AssetGen, MusicLoopsJoinWithoutAClick) {
         }
     }
     EXPECT_EQ(loops, 4);
+}
+
+// The cuts the game takes from the sheets, with the numbers it draws with.
+TEST_F(AssetGen, CellsSitWhereTheGameCutsThem) {
+    struct Expect {
+        const char* path;
+        const char* cell;
+        Rect r;
+    };
+    const Expect cuts[] = {
+        {"Texture/Title/title.png", "selection_strip", {0, 720, 640, 784}},
+        {"Texture/Result/result.png", "heading", {0, 512, 384, 576}},
+        {"Texture/Result/result.png", "label_grade", {0, 672, 320, 706}},
+        {"Texture/Result/result.png", "grade_top", {320, 576, 352, 608}},
+        {"Texture/Result/result.png", "grade_extra", {448, 576, 480, 608}},
+        {"Texture/UserInterface/status_bar.png", "sword_fill", {288, 96, 416, 128}},
+        {"Texture/UserInterface/status_bar.png", "exp_fill", {320, 128, 352, 592}},
+        {"Texture/Ending/Ending_text.png", "caption20", {576, 512, 1280, 576}},
+        {"Texture/Ending/Ending_text.png", "caption22", {0, 1024, 1280, 1152}},
+        {"Texture/Common/ItemChip.png", "exp3", {192, 128, 256, 192}},
+        {"Texture/Common/ItemChip.png", "coin0", {0, 64, 64, 128}},
+        {"Texture/Common/number.png", "separator", {320, 0, 352, 32}},
+        {"Texture/Common/emotion_number.png", "exp_point", {352, 96, 384, 128}},
+        {"Texture/Common/input_set.png", "right_hint", {64, 256, 128, 320}},
+        {"Texture/Character/StatusSet2.png", "cover", {0, 96, 512, 128}},
+        {"Texture/Character/bullet.png", "large_colour2", {96, 0, 128, 32}},
+        {"Texture/Effects/skill1.png", "frame29", {0, 7424, 256, 7680}},
+        {"Texture/Effects/spear_hit.png", "frame9", {0, 900, 100, 1000}},
+        {"Texture/Effects/bullet_delete.png", "frame19", {0, 1900, 100, 2000}},
+    };
+    for (const Expect& e : cuts) {
+        const TextureSpec* t = FindTexture(e.path);
+        ASSERT_NE(t, nullptr) << e.path;
+        const Cell* c = t->FindCell(e.cell);
+        ASSERT_NE(c, nullptr) << e.path << " " << e.cell;
+        EXPECT_TRUE(c->left == e.r.left && c->top == e.r.top && c->right == e.r.right && c->bottom == e.r.bottom)
+            << e.path << " " << e.cell;
+    }
+    EXPECT_EQ(FindTexture("Texture/Ending/Ending_text.png")->cells.size(), 20u);  // 22 captions, two shown twice
+    EXPECT_EQ(FindTexture("Texture/Effects/skill3.png")->cells.size(), 50u);
+}
+
+// Sheets drawn over other things are see-through where the game shows what
+// lies beneath.
+TEST_F(AssetGen, OverlaySheetsAreTransparentWhereThePlayfieldShows) {
+    auto alphaIn = [](const Canvas& c, Rect r, int& lo, int& hi) {
+        lo = 255, hi = 0;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x) {
+                lo = std::min(lo, A(c.Get(x, y)));
+                hi = std::max(hi, A(c.Get(x, y)));
+            }
+    };
+    int lo, hi;
+    Canvas ui = Load(*FindTexture("Texture/UserInterface/ui.png"));
+    alphaIn(ui, {288, 0, 992, 720}, lo, hi);
+    EXPECT_EQ(hi, 0);
+    alphaIn(ui, {992, 0, 1280, 720}, lo, hi);
+    EXPECT_EQ(lo, 255);
+    // The left panel's windows over the HP, SP and sword gauges and the
+    // experience bar.
+    Canvas bar = Load(*FindTexture("Texture/UserInterface/status_bar.png"));
+    for (Rect r : {Rect{160, 32, 288, 64}, Rect{160, 80, 288, 112}, Rect{160, 128, 288, 160}, Rect{16, 256, 48, 720}}) {
+        alphaIn(bar, r, lo, hi);
+        EXPECT_EQ(hi, 0) << r.left << "," << r.top;
+    }
+    // The title's selection strip is translucent.
+    Canvas title = Load(*FindTexture("Texture/Title/title.png"));
+    alphaIn(title, {40, 740, 600, 764}, lo, hi);
+    EXPECT_GT(lo, 0);
+    EXPECT_LT(hi, 255);
+    alphaIn(title, {640, 720, 1280, 784}, lo, hi);
+    EXPECT_EQ(hi, 0);
+    // Ending captions: ink inside each caption, nothing between them.
+    const TextureSpec* ending = FindTexture("Texture/Ending/Ending_text.png");
+    Canvas cap = Load(*ending);
+    alphaIn(cap, {0, 128, 640, 192}, lo, hi);
+    EXPECT_EQ(hi, 0);
+    for (const Cell& c : ending->cells) {
+        alphaIn(cap, c.rect(), lo, hi);
+        EXPECT_EQ(hi, 255) << c.name;
+    }
+}
+
+TEST_F(AssetGen, DigitCellsAreAllDifferent) {
+    for (const char* path : {"Texture/Common/number.png", "Texture/Common/money.png", "Texture/Common/up_number.png",
+                             "Texture/Common/damage_number.png", "Texture/Common/emotion_number.png",
+                             "Texture/Result/result_number.png", "Texture/ScoreBonus/bonus_text.png"}) {
+        const TextureSpec* t = FindTexture(path);
+        Canvas c = Load(*t);
+        std::vector<const Cell*> digits;
+        for (const Cell& cell : t->cells)
+            if (cell.name.find("digit") != std::string::npos) digits.push_back(&cell);
+        ASSERT_GE(digits.size(), 10u) << path;
+        for (size_t i = 0; i < digits.size(); ++i)
+            for (size_t j = i + 1; j < digits.size(); ++j) {
+                if (digits[i]->top != digits[j]->top) continue;  // other rows differ only in colour
+                EXPECT_FALSE(c.Crop(digits[i]->rect()).Pixels() == c.Crop(digits[j]->rect()).Pixels())
+                    << path << " " << digits[i]->name << " " << digits[j]->name;
+            }
+    }
+}
+
+// Every sound is audible, and the four tracks are four different pieces.
+TEST_F(AssetGen, SoundsAreAudibleAndTracksDistinct) {
+    std::vector<std::vector<uint8_t>> tracks;
+    for (const auto& s : SoundManifest()) {
+        std::vector<uint8_t> b = ReadFile(built / s.path);
+        ASSERT_GT(b.size(), 44u);
+        double sum = 0;
+        size_t n = (b.size() - 44) / 2;
+        for (size_t i = 0; i < n; ++i) {
+            double v = int16_t(Le16(b, 44 + 2 * i)) / 32768.0;
+            sum += v * v;
+        }
+        EXPECT_GT(std::sqrt(sum / n), 0.05) << s.path;
+        if (s.loops) tracks.push_back(b);
+    }
+    ASSERT_EQ(tracks.size(), 4u);
+    for (size_t i = 0; i < 4; ++i)
+        for (size_t j = i + 1; j < 4; ++j) EXPECT_NE(tracks[i].size(), tracks[j].size());
 }
 
 TEST(AssetGenWav, EncodesTheHeaderFieldsOfTheSamples) {

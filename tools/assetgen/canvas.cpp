@@ -557,13 +557,15 @@ TextMask RenderMask(std::string_view utf8, const TextStyle& st, int pad, bool me
     float pen = 0;
     FT_UInt prev = 0;
     bool kern = FT_HAS_KERNING(face);
+    auto kerning = [&](FT_UInt left, FT_UInt right) {
+        if (!kern || !left || !right) return 0.0f;
+        FT_Vector k;
+        FT_Get_Kerning(face, left, right, FT_KERNING_DEFAULT, &k);
+        return k.x / 64.0f;
+    };
     for (char32_t cp : text) {
         FT_UInt gi = FT_Get_Char_Index(face, cp);
-        if (kern && prev && gi) {
-            FT_Vector k;
-            FT_Get_Kerning(face, prev, gi, FT_KERNING_DEFAULT, &k);
-            pen += k.x / 64.0f;
-        }
+        pen += kerning(prev, gi);
         if (FT_Load_Glyph(face, gi, FT_LOAD_DEFAULT)) continue;
         pen += face->glyph->advance.x / 64.0f + st.tracking;
         prev = gi;
@@ -580,11 +582,7 @@ TextMask RenderMask(std::string_view utf8, const TextStyle& st, int pad, bool me
     prev = 0;
     for (char32_t cp : text) {
         FT_UInt gi = FT_Get_Char_Index(face, cp);
-        if (kern && prev && gi) {
-            FT_Vector k;
-            FT_Get_Kerning(face, prev, gi, FT_KERNING_DEFAULT, &k);
-            pen += k.x / 64.0f;
-        }
+        pen += kerning(prev, gi);
         float frac = pen - std::floor(pen);
         FT_Vector shift{FT_Pos(std::lround(frac * 64)), 0};
         FT_Set_Transform(face, nullptr, &shift);

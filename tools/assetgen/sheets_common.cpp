@@ -203,7 +203,7 @@ void PaintInputSet(Canvas& c, const TextureSpec&) {
     c.Text("MENU", 64, 48, st);
     TextStyle small = Lettering(14, Rgb(255, 255, 255), Rgb(210, 220, 255), 2);
     small.face = FontFace::CondensedBold;
-    c.Text("Enter / START", 64, 76, small);
+    c.TextFit("Enter / START", 26, 68, 102, 84, small);
     // Confirm button, up and pressed.
     KeyCap(c, 32, 158, 56, 40, "Space", false, Rgb(60, 160, 90));
     KeyCap(c, 96, 158, 56, 40, "Space", true, Rgb(60, 160, 90));

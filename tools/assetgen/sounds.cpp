@@ -151,6 +151,12 @@ void Pluck(Mix& m, double start, int midi, double vol, double seconds, uint32_t 
     size_t len = size_t(std::max(2.0, kRate / NoteHz(midi)));
     std::vector<double> buf(len);
     for (double& b : buf) b = nz.Next();
+    // A softer pick: smooth the initial burst so the attack does not click.
+    for (int pass = 0; pass < 3; ++pass) {
+        std::vector<double> sm(len);
+        for (size_t i = 0; i < len; ++i) sm[i] = (buf[(i + len - 1) % len] + 2 * buf[i] + buf[(i + 1) % len]) / 4;
+        buf.swap(sm);
+    }
     long s0 = long(start * kRate), n = long(seconds * kRate);
     size_t idx = 0;
     for (long i = 0; i < n; ++i) {
