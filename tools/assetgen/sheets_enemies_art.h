@@ -58,12 +58,12 @@ void Limb(Canvas& c, const std::vector<Vec2>& joints, float w0, float w1, Argb f
 // head), a margin band drawn by insetting the outline, a field coloured by a
 // wing-space function, veins from the root, and spots along the margin.
 struct Wing {
-    std::vector<Vec2> outline;  // smoothed, wing space
+    std::vector<Vec2> outline{};  // smoothed, wing space
     Vec2 root{0, 0};
     float inset = 0.82f;        // size of the field inside the margin
     float insetPull = 0.4f;     // the margin narrows towards the root: 0 none at the root, 1 even
     Argb margin = 0;            // 0: no margin band
-    ColourFn field;             // wing-space colour of the field
+    ColourFn field{};           // wing-space colour of the field
     Argb vein = 0;              // 0: no veins
     float veinWidth = 1.5f;
     int veinEvery = 4;          // a vein to every n-th outline point

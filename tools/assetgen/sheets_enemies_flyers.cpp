@@ -50,17 +50,16 @@ void SmallButterfly(Canvas& c, float cx, float cy, int f) {
         Smooth({{1, 3}, {6, 9}, {14, 14}, {22, 16}, {27, 13}, {28, 7}, {25, 1}, {17, -2}, {8, -2}, {2, -1}}, 4);
     static const std::vector<Vec2> hind =
         Smooth({{1, -1}, {7, -2}, {16, -4}, {22, -9}, {21, -16}, {15, -21}, {8, -20}, {3, -14}, {1, -6}}, 4);
-    Wing w;
-    w.root = {1, 0};
-    w.inset = 0.8f;
-    w.insetPull = 0.2f;
-    w.margin = ink;
-    w.vein = Rgb(60, 30, 20);
-    w.veinWidth = 1.5f;
-    w.veinEvery = 7;
-    w.marginSpot = Rgb(255, 244, 226);
-    w.marginSpotR = 1.0f;
-    w.marginSpotEvery = 4;
+    Wing w{.root = {1, 0},
+           .inset = 0.8f,
+           .insetPull = 0.2f,
+           .margin = ink,
+           .vein = Rgb(60, 30, 20),
+           .veinWidth = 1.5f,
+           .veinEvery = 7,
+           .marginSpot = Rgb(255, 244, 226),
+           .marginSpotR = 1.0f,
+           .marginSpotEvery = 4};
     float sf = Flap(f, 0.3f), sh = Flap(f, 0.3f, 0.6f);
     for (int side = -1; side <= 1; side += 2) {
         w.outline = hind;
@@ -94,15 +93,14 @@ void SmallMoth(Canvas& c, float cx, float cy, int f) {
         Smooth({{1, 4}, {8, 10}, {18, 13}, {28, 13}, {30, 8}, {25, 2}, {15, -3}, {6, -3}, {2, -1}}, 4);
     static const std::vector<Vec2> hind =
         Smooth({{1, -1}, {8, -3}, {17, -6}, {22, -12}, {18, -18}, {10, -19}, {4, -13}, {1, -6}}, 4);
-    Wing w;
-    w.root = {1, 0};
-    w.inset = 0.84f;
-    w.margin = Rgb(70, 66, 130);
-    w.marginSpot = Rgb(200, 210, 255);
-    w.marginSpotR = 0.9f;
-    w.marginSpotEvery = 5;
-    w.ink = ink;
-    w.inkWidth = 1.5f;
+    Wing w{.root = {1, 0},
+           .inset = 0.84f,
+           .margin = Rgb(70, 66, 130),
+           .marginSpot = Rgb(200, 210, 255),
+           .marginSpotR = 0.9f,
+           .marginSpotEvery = 5,
+           .ink = ink,
+           .inkWidth = 1.5f};
     float sf = Flap(f, 0.3f), sh = Flap(f, 0.3f, 0.5f);
     for (int side = -1; side <= 1; side += 2) {
         w.outline = hind;
@@ -154,19 +152,18 @@ void BigButterfly(Canvas& c, float cx, float cy, int f) {
                 {55, -96}, {54, -78}, {40, -74}, {24, -62}, {10, -40}, {4, -20}},
                6);
     float sf = Flap(f, 0.36f), sh = Flap(f, 0.36f, 0.55f);
-    Wing w;
-    w.root = {4, 0};
-    w.inset = 0.84f;
-    w.insetPull = 0.25f;
-    w.margin = black;
-    w.vein = Rgb(70, 44, 24);
-    w.veinWidth = 2.0f;
-    w.veinEvery = 10;
-    w.marginSpot = Rgb(255, 226, 110);
-    w.marginSpotR = 3.2f;
-    w.marginSpotEvery = 6;
-    w.ink = ink;
-    w.inkWidth = 2.5f;
+    Wing w{.root = {4, 0},
+           .inset = 0.84f,
+           .insetPull = 0.25f,
+           .margin = black,
+           .vein = Rgb(70, 44, 24),
+           .veinWidth = 2.0f,
+           .veinEvery = 10,
+           .marginSpot = Rgb(255, 226, 110),
+           .marginSpotR = 3.2f,
+           .marginSpotEvery = 6,
+           .ink = ink,
+           .inkWidth = 2.5f};
     for (int side = -1; side <= 1; side += 2) {
         Xf xf{cx + side * 6, cy - 2, side * sh, 1};
         w.outline = hind;
@@ -227,18 +224,17 @@ void BigMoth(Canvas& c, float cx, float cy, int f) {
                                                  6);
     float sf = Flap(f, 0.36f), sh = Flap(f, 0.36f, 0.5f);
     cy += 4;
-    Wing w;
-    w.root = {4, 0};
-    w.inset = 0.86f;
-    w.margin = Rgb(44, 34, 96);
-    w.marginSpot = Rgb(190, 200, 255);
-    w.marginSpotR = 2.4f;
-    w.marginSpotEvery = 5;
-    w.vein = Rgb(62, 50, 128);
-    w.veinWidth = 1.6f;
-    w.veinEvery = 9;
-    w.ink = ink;
-    w.inkWidth = 2.5f;
+    Wing w{.root = {4, 0},
+           .inset = 0.86f,
+           .margin = Rgb(44, 34, 96),
+           .vein = Rgb(62, 50, 128),
+           .veinWidth = 1.6f,
+           .veinEvery = 9,
+           .marginSpot = Rgb(190, 200, 255),
+           .marginSpotR = 2.4f,
+           .marginSpotEvery = 5,
+           .ink = ink,
+           .inkWidth = 2.5f};
     for (int side = -1; side <= 1; side += 2) {
         w.outline = hind;
         w.field = [](float x, float y) {

@@ -14,16 +14,27 @@ TextureSpec Sheet(const char* path, int w, int h, std::function<void(Canvas&)> p
                      [paint](Canvas& c, const TextureSpec&) { paint(c); });
 }
 
-// Name cells: one column of 544 x 80 per table, item i at row y = 80 i.
-void AddNameCells(TextureSpec& t, const std::vector<std::pair<std::string, size_t>>& columns) {
-    for (size_t k = 0; k < columns.size(); ++k)
-        AddCellColumn(t, columns[k].first + "_", int(544 * k), 0, 544, 80, int(columns[k].second));
-}
+struct NamedTable {
+    std::string prefix;
+    Table table;
+};
 
-// Description cells: one band of 480 x 512 per table, item i at x = 480 i.
-void AddTextCells(TextureSpec& t, const std::vector<std::pair<std::string, size_t>>& bands) {
-    for (size_t k = 0; k < bands.size(); ++k)
-        AddCellRow(t, bands[k].first + "_", 0, int(512 * k), 480, 512, int(bands[k].second));
+// The name sheet and the description sheet of a group of tables: names in
+// 544 x 80 cells, a column per table, item i at y = 80 i; descriptions in
+// 480 x 512 cells, a band per table, item i at x = 480 i.
+void AddEquipmentSheets(std::vector<TextureSpec>& out, const char* nameFile, int nameW, int nameH,
+                        const char* textFile, int textW, int textH, const std::vector<NamedTable>& tables) {
+    std::vector<Table> list;
+    for (const NamedTable& t : tables) list.push_back(t.table);
+    TextureSpec names = Sheet(nameFile, nameW, nameH, [list](Canvas& c) { PaintItemNames(c, list); });
+    TextureSpec texts = Sheet(textFile, textW, textH, [list](Canvas& c) { PaintItemTexts(c, list); });
+    for (size_t k = 0; k < tables.size(); ++k) {
+        int n = int(tables[k].table.items->size());
+        AddCellColumn(names, tables[k].prefix + "_", int(544 * k), 0, 544, 80, n);
+        AddCellRow(texts, tables[k].prefix + "_", 0, int(512 * k), 480, 512, n);
+    }
+    out.push_back(names);
+    out.push_back(texts);
 }
 
 }  // namespace
@@ -118,36 +129,17 @@ void RegisterFieldMapSheets(std::vector<TextureSpec>& out) {
     equip.cells = {{"board", 0, 0, 1280, 720}, {"choice_panel", 0, 720, 352, 1168}};
     out.push_back(equip);
 
-    const std::vector<Table> knights = {
-        {&Lances(), ItemIcon::Lance}, {&Swords(), ItemIcon::Sword}, {&Armour(), ItemIcon::Armour}};
-    TextureSpec kName = Sheet("Equipment/Knights/Knights_equipment_name.png", 1632, 800,
-                              [knights](Canvas& c) { PaintItemNames(c, knights); });
-    AddNameCells(kName, {{"lance", Lances().size()}, {"sword", Swords().size()}, {"armour", Armour().size()}});
-    out.push_back(kName);
-    TextureSpec kText = Sheet("Equipment/Knights/Knights_equipment_text.png", 4800, 1536,
-                              [knights](Canvas& c) { PaintItemTexts(c, knights); });
-    AddTextCells(kText, {{"lance", Lances().size()}, {"sword", Swords().size()}, {"armour", Armour().size()}});
-    out.push_back(kText);
-
-    const std::vector<Table> accessories = {{&Accessories(), ItemIcon::Accessory}};
-    TextureSpec aName = Sheet("Equipment/Accessory/accessory_name.png", 544, 480,
-                              [accessories](Canvas& c) { PaintItemNames(c, accessories); });
-    AddNameCells(aName, {{"accessory", Accessories().size()}});
-    out.push_back(aName);
-    TextureSpec aText = Sheet("Equipment/Accessory/accessory_text.png", 2880, 512,
-                              [accessories](Canvas& c) { PaintItemTexts(c, accessories); });
-    AddTextCells(aText, {{"accessory", Accessories().size()}});
-    out.push_back(aText);
-
-    const std::vector<Table> styles = {{&ShotStyles(), ItemIcon::ShotStyle}};
-    TextureSpec sName = Sheet("Equipment/ShotStyle/ShotStyle_Name.png", 544, 240,
-                              [styles](Canvas& c) { PaintItemNames(c, styles); });
-    AddNameCells(sName, {{"shotstyle", ShotStyles().size()}});
-    out.push_back(sName);
-    TextureSpec sText = Sheet("Equipment/ShotStyle/ShotStyle_Text.png", 1440, 512,
-                              [styles](Canvas& c) { PaintItemTexts(c, styles); });
-    AddTextCells(sText, {{"shotstyle", ShotStyles().size()}});
-    out.push_back(sText);
+    AddEquipmentSheets(out, "Equipment/Knights/Knights_equipment_name.png", 1632, 800,
+                       "Equipment/Knights/Knights_equipment_text.png", 4800, 1536,
+                       {{"lance", {&Lances(), ItemIcon::Lance}},
+                        {"sword", {&Swords(), ItemIcon::Sword}},
+                        {"armour", {&Armour(), ItemIcon::Armour}}});
+    AddEquipmentSheets(out, "Equipment/Accessory/accessory_name.png", 544, 480,
+                       "Equipment/Accessory/accessory_text.png", 2880, 512,
+                       {{"accessory", {&Accessories(), ItemIcon::Accessory}}});
+    AddEquipmentSheets(out, "Equipment/ShotStyle/ShotStyle_Name.png", 544, 240,
+                       "Equipment/ShotStyle/ShotStyle_Text.png", 1440, 512,
+                       {{"shotstyle", {&ShotStyles(), ItemIcon::ShotStyle}}});
 
     TextureSpec cloud = Sheet("cloud.png", 128, 128, PaintCloud);
     cloud.cells = {{"cloud", 0, 0, 128, 128}};

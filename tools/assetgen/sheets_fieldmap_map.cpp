@@ -64,19 +64,27 @@ void Ground(std::vector<float>& height, std::vector<Argb>& colour) {
             Argb grass = Mix(Rgb(92, 156, 62), Rgb(150, 198, 88), std::clamp(n * 1.5f - 0.25f, 0.0f, 1.0f));
             grass = Mix(grass, Rgb(70, 130, 52), std::clamp((fine - 0.55f) * 3, 0.0f, 1.0f) * 0.5f);
             // Canyon: a plateau of layered red rock cut by the river's gorge.
-            float gorge = Smoothstep(18, 64, std::fabs(fx - RiverX(fy)) + (fine - 0.5f) * 16);
-            float mesa = Fbm(fx, fy, 48, 3, 604);
-            float hc = 0.08f + 0.34f * gorge + 0.06f * n + 0.1f * Smoothstep(0.55f, 0.62f, mesa) * gorge;
-            float strata = std::fmod(hc * 16 + mesa * 2.2f, 1.0f);
-            Argb rock = Mix(Rgb(200, 106, 60), Rgb(242, 178, 114), strata);
-            rock = Mix(rock, Rgb(170, 90, 56), std::clamp((fine - 0.5f) * 2.5f, 0.0f, 1.0f) * 0.5f);
-            if (std::fabs(Fbm(fx, fy, 60, 2, 605) - 0.5f) < 0.012f) rock = Shade(rock, 0.7f);  // cracks
-            rock = Mix(Rgb(150, 84, 52), rock, gorge);
-            // Mountains: ridged peaks, snow on the highest.
-            float ridge = 1 - std::fabs(Fbm(fx, fy, 110, 4, 603) * 2 - 1);
-            float hm = 0.3f + 0.42f * ridge * ridge;
-            Argb stone = Mix(Rgb(86, 80, 94), Rgb(168, 158, 150), ridge * 0.7f + fine * 0.3f);
-            stone = Mix(stone, Rgb(236, 240, 248), Smoothstep(0.9f, 0.97f, ridge) * 0.85f);
+            float hc = 0;
+            Argb rock = 0;
+            if (l.canyon > 0) {
+                float gorge = Smoothstep(18, 64, std::fabs(fx - RiverX(fy)) + (fine - 0.5f) * 16);
+                float mesa = Fbm(fx, fy, 48, 3, 604);
+                hc = 0.08f + 0.34f * gorge + 0.06f * n + 0.1f * Smoothstep(0.55f, 0.62f, mesa) * gorge;
+                float strata = std::fmod(hc * 16 + mesa * 2.2f, 1.0f);
+                rock = Mix(Rgb(200, 106, 60), Rgb(242, 178, 114), strata);
+                rock = Mix(rock, Rgb(170, 90, 56), std::clamp((fine - 0.5f) * 2.5f, 0.0f, 1.0f) * 0.5f);
+                if (std::fabs(Fbm(fx, fy, 60, 2, 605) - 0.5f) < 0.012f) rock = Shade(rock, 0.7f);  // cracks
+                rock = Mix(Rgb(150, 84, 52), rock, gorge);
+            }
+            // Mountains: ridged peaks, snow along the highest ridges.
+            float hm = 0;
+            Argb stone = 0;
+            if (l.mountain > 0) {
+                float ridge = 1 - std::fabs(Fbm(fx, fy, 110, 4, 603) * 2 - 1);
+                hm = 0.3f + 0.42f * ridge * ridge;
+                stone = Mix(Rgb(86, 80, 94), Rgb(168, 158, 150), ridge * 0.7f + fine * 0.3f);
+                stone = Mix(stone, Rgb(236, 240, 248), Smoothstep(0.9f, 0.97f, ridge) * 0.85f);
+            }
             float h = hg * (1 - l.canyon - l.mountain) + hc * l.canyon + hm * l.mountain;
             Argb col = Mix(Mix(grass, rock, l.canyon / std::max(1e-3f, 1 - l.mountain)), stone, l.mountain);
             height[size_t(y) * W + x] = h;
@@ -267,7 +275,7 @@ void PaintWorldMap(Canvas& c, bool night) {
 
 void PaintArrow(Canvas& c) {
     // Pointing down, its tip at the bottom middle (the scene's centre point).
-    std::vector<Vec2> arrow = {{20, 6}, {44, 6}, {44, 70}, {60, 70}, {32, 124}, {4, 70}, {20, 70}};
+    std::vector<Vec2> arrow = {{20, 6}, {44, 6}, {44, 70}, {58, 70}, {32, 124}, {6, 70}, {20, 70}};
     GradientPolygon(c, arrow, Rgb(255, 236, 150), Rgb(236, 120, 40), pal::Ink, 4);
     c.Line(27, 12, 27, 72, 3, Rgb(255, 250, 220));
     c.Line(14, 78, 30, 108, 2.5f, Rgb(255, 240, 190));
