@@ -84,14 +84,14 @@ void DrawSignedStatDelta(int32_t a, int32_t b, Vec3 position) {
     DrawSignedDigits(b - a, position.x, position.y, position.x - 48.0f);
 }
 
-const Texture* NameSheetOf(const FieldMapScene& scene, int32_t table) {
+EquipmentSheets SheetsOf(const FieldMapScene& scene, int32_t table) {
     switch (table) {
         case kTableWeaponA:
         case kTableWeaponB:
-        case kTableArmour: return scene.knightsEquipmentNameTexture;
-        case kTableAccessory: return scene.accessoryNameTexture;
-        case kTableShotStyle: return scene.shotStyleNameTexture;
-        default: return nullptr;
+        case kTableArmour: return {scene.knightsEquipmentNameTexture, scene.knightsEquipmentTextTexture};
+        case kTableAccessory: return {scene.accessoryNameTexture, scene.accessoryTextTexture};
+        case kTableShotStyle: return {scene.shotStyleNameTexture, scene.shotStyleTextTexture};
+        default: return {};
     }
 }
 
@@ -99,17 +99,6 @@ Rect NameCellOf(int32_t table, int32_t index) {
     // The knights' sheet holds weapons A, weapons B and armour side by side.
     const int32_t column = (table == kTableWeaponB) ? 1 : (table == kTableArmour) ? 2 : 0;
     return MakeRect(kNameWidth * column, kNameHeight * index, kNameWidth, kNameHeight);
-}
-
-const Texture* DescriptionSheetOf(const FieldMapScene& scene, int32_t table) {
-    switch (table) {
-        case kTableWeaponA:
-        case kTableWeaponB:
-        case kTableArmour: return scene.knightsEquipmentTextTexture;
-        case kTableAccessory: return scene.accessoryTextTexture;
-        case kTableShotStyle: return scene.shotStyleTextTexture;
-        default: return nullptr;
-    }
 }
 
 Rect DescriptionCellOf(int32_t table, int32_t index) {
@@ -169,13 +158,13 @@ void FieldMapScene::DrawEquipBoardNames() {
         const int32_t table = TableOfEquipRow(row);
         const int32_t index = *EquippedIndexOfRow(row);
         if (index < 0 || index >= TableSize(table)) continue;  // an empty accessory slot
-        DrawMenuRowSprite(NameSheetOf(*this, table), NameCellOf(table, index), namesAt, row - 1);
+        DrawMenuRowSprite(SheetsOf(*this, table).names, NameCellOf(table, index), namesAt, row - 1);
     }
     const int32_t table = TableOfEquipRow(boardRow);
     if (table == kTableNone) return;
     const int32_t index = *EquippedIndexOfRow(boardRow);
     if (index < 0 || index >= TableSize(table)) return;
-    DrawMapSprite(DescriptionSheetOf(*this, table), DescriptionCellOf(table, index), nullptr,
+    DrawMapSprite(SheetsOf(*this, table).descriptions, DescriptionCellOf(table, index), nullptr,
                   Add(boardPosition, 704.0f, 96.0f));
 }
 
@@ -204,7 +193,7 @@ void FieldMapScene::DrawChoiceComparison() {
             DrawSignedStatDelta(StatOf(worn, stat), StatOf(candidate, stat), Vec3{x + 208.0f, y, 0.0f});
         }
     }
-    DrawMapSprite(DescriptionSheetOf(*this, table), DescriptionCellOf(table, choiceIndex), nullptr,
+    DrawMapSprite(SheetsOf(*this, table).descriptions, DescriptionCellOf(table, choiceIndex), nullptr,
                   Add(boardPosition, 704.0f, 96.0f));
 }
 
@@ -213,7 +202,7 @@ void FieldMapScene::DrawChoicePanel() {
     if (table == kTableNone) return;
     const Vec3 panelAt = Add(boardPosition, 320.0f, 224.0f);
     DrawMapSprite(equipBoardTexture, Rect{0, 720, 352, 1168}, nullptr, panelAt);
-    const Texture* names = NameSheetOf(*this, table);
+    const Texture* names = SheetsOf(*this, table).names;
     // An empty accessory slot has no name to show.
     const int32_t worn = *EquippedIndexOfRow(choiceSlot);
     if (worn >= 0 && worn < TableSize(table)) DrawMapSprite(names, NameCellOf(table, worn), nullptr, panelAt);
@@ -235,7 +224,7 @@ void FieldMapScene::DrawShopTab(int32_t partId) {
 
 void FieldMapScene::DrawShopList(int32_t tab) {
     const int32_t table = TableOfShopTab(tab);
-    const Texture* names = NameSheetOf(*this, table);
+    const Texture* names = SheetsOf(*this, table).names;
     const int32_t first = shopRow - shopCursorSlot;
     for (int32_t k = 0; k < 5; ++k) {
         const EquipmentStatusBase* record = TableRecord(table, first + k);
@@ -245,7 +234,7 @@ void FieldMapScene::DrawShopList(int32_t tab) {
     }
     DrawPart(30, Vec3{});
     if (TableRecord(table, shopRow) == nullptr) return;
-    DrawMapSprite(DescriptionSheetOf(*this, table), DescriptionCellOf(table, shopRow), nullptr,
+    DrawMapSprite(SheetsOf(*this, table).descriptions, DescriptionCellOf(table, shopRow), nullptr,
                   Add(boardPosition, 736.0f, 96.0f));
 }
 

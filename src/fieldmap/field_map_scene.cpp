@@ -431,22 +431,25 @@ void FieldMapScene::ApplyEquipment(int32_t row) {
                              s.defense, s.defense2, 0.0f);
 }
 
-void FieldMapScene::PlaceTimeIcons(float radius) {
-    const Vec3& l = kMapLocations[locationCursor];
-    for (int i = 0; i < 2; ++i) {
-        const double a = static_cast<double>(timeIconAngles[i] * kDegToRad);
-        timeIconPositions[i] = Vec3{l.x + radius * static_cast<float>(std::cos(a)),
-                                    l.y - 20.0f + radius * static_cast<float>(std::sin(a)), 0.0f};
+namespace {
+
+// Ring icons sit on a circle around the location under the arrow, 20 px above it.
+void PlaceRingIcons(const Vec3& location, const float* angles, Vec3* positions, int count, float radius) {
+    for (int i = 0; i < count; ++i) {
+        const double a = static_cast<double>(angles[i] * kDegToRad);
+        positions[i] = Vec3{location.x + radius * static_cast<float>(std::cos(a)),
+                            location.y - 20.0f + radius * static_cast<float>(std::sin(a)), 0.0f};
     }
 }
 
+}  // namespace
+
+void FieldMapScene::PlaceTimeIcons(float radius) {
+    PlaceRingIcons(kMapLocations[locationCursor], timeIconAngles, timeIconPositions, 2, radius);
+}
+
 void FieldMapScene::PlaceDifficultyIcons(float radius) {
-    const Vec3& l = kMapLocations[locationCursor];
-    for (int i = 0; i < 3; ++i) {
-        const double a = static_cast<double>(difficultyIconAngles[i] * kDegToRad);
-        difficultyIconPositions[i] = Vec3{l.x + radius * static_cast<float>(std::cos(a)),
-                                          l.y - 20.0f + radius * static_cast<float>(std::sin(a)), 0.0f};
-    }
+    PlaceRingIcons(kMapLocations[locationCursor], difficultyIconAngles, difficultyIconPositions, 3, radius);
 }
 
 void FieldMapScene::StepAnimation(int32_t cd) {

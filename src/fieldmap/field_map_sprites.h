@@ -32,8 +32,12 @@ void DrawListRowSprite(const Texture* texture, const Rect& source, Vec3 position
 // The change b - a as two signed digits leftwards from x, sign 48 px left of x.
 void DrawSignedStatDelta(int32_t a, int32_t b, Vec3 position);
 
-// Name (544 x 80) and description (480 x 512) cells of record `index` of a table.
-const Texture* NameSheetOf(const FieldMapScene& scene, int32_t table);
+// The name and description sheets of a table, and the name (544 x 80) and
+// description (480 x 512) cells of its record `index`.
+struct EquipmentSheets {
+    const Texture* names = nullptr;
+    const Texture* descriptions = nullptr;
+};
+EquipmentSheets SheetsOf(const FieldMapScene& scene, int32_t table);
 Rect NameCellOf(int32_t table, int32_t index);
-const Texture* DescriptionSheetOf(const FieldMapScene& scene, int32_t table);
 Rect DescriptionCellOf(int32_t table, int32_t index);
