@@ -492,3 +492,80 @@ TEST_F(MapShop, ConfirmBoxSaysNoOrCancelsWithoutBuying) {
 }
 
 }  // namespace
+
+namespace {
+
+// Equipping hands the record's deltas to the player's contribution block of
+// that slot; the player's sum then changes its effective stats.
+class MapApplyEquipment : public FieldMapTest {
+protected:
+    void SetUp() override {
+        FieldMapTest::SetUp();
+        savedStatus = ThePlayer.status;
+        for (int i = 0; i < Player::kPartCount; ++i) savedParts[i] = ThePlayer.statusParts[i];
+        for (StatusBlock& part : ThePlayer.statusParts) part = StatusBlock{};
+        StatusBlock& level = ThePlayer.statusParts[0];
+        level.maxHp = 100;
+        level.maxSp = 60;
+        level.attack = 9;
+        level.attack2 = 7;
+        level.defense = 11;
+        level.defense2 = 5;
+        level.speed = 4.0f;
+        ThePlayer.status.hp = 50;
+        ThePlayer.status.maxHp = 100;
+    }
+    void TearDown() override {
+        ThePlayer.status = savedStatus;
+        for (int i = 0; i < Player::kPartCount; ++i) ThePlayer.statusParts[i] = savedParts[i];
+        FieldMapTest::TearDown();
+    }
+    StatusBlock savedStatus;
+    StatusBlock savedParts[Player::kPartCount];
+};
+
+TEST_F(MapApplyEquipment, EquippedWeaponAndAccessoryChangeTheEffectiveStats) {
+    SetRecord(EquipmentCatalogue.weaponA[4], {30, 0, 1, 0, 5, 5, 75000}, 1);
+    SetRecord(EquipmentCatalogue.accessories[3], {-50, 20, 5, 5, -5, -5, 60000}, 1);
+    OpenMenuRow(2);
+    Tap(KEY_SPACE);
+    ASSERT_EQ(scene.choiceIndex, 4);
+    Tap(KEY_SPACE);
+    ThePlayer.RecalcStatus();
+    EXPECT_EQ(ThePlayer.status.maxHp, 130);
+    EXPECT_EQ(ThePlayer.status.hp, 65);  // half of the new max
+    EXPECT_EQ(ThePlayer.status.attack, 10);
+    EXPECT_EQ(ThePlayer.status.defense, 16);
+    EXPECT_EQ(ThePlayer.status.defense2, 10);
+    EXPECT_EQ(ThePlayer.status.maxSp, 60);
+
+    // Accessory slot 2 fills the second accessory block.
+    for (int i = 0; i < 4; ++i) Tap(KEY_S);
+    Tap(KEY_SPACE);
+    Tap(KEY_SPACE);
+    EXPECT_EQ(EquippedSlots.accessory2, 3);
+    EXPECT_EQ(ThePlayer.statusParts[5].maxHp, -50);
+    EXPECT_EQ(ThePlayer.statusParts[4].maxHp, 0);
+    ThePlayer.RecalcStatus();
+    EXPECT_EQ(ThePlayer.status.maxHp, 80);
+    EXPECT_EQ(ThePlayer.status.maxSp, 80);
+    EXPECT_EQ(ThePlayer.status.attack, 15);
+    EXPECT_EQ(ThePlayer.status.attack2, 12);
+    EXPECT_EQ(ThePlayer.status.defense, 11);
+    EXPECT_EQ(ThePlayer.status.defense2, 5);
+}
+
+TEST_F(MapApplyEquipment, ShotStyleGoesToItsOwnBlockAndOtherRowsDoNothing) {
+    SetRecord(EquipmentCatalogue.shotStyles[2], {0, 0, 5, 5, 0, 0, 0}, 1);
+    scene.choiceIndex = 2;
+    scene.ApplyEquipment(6);
+    EXPECT_EQ(ThePlayer.statusParts[6].attack, 5);
+    EXPECT_EQ(ThePlayer.statusParts[6].attack2, 5);
+    EXPECT_EQ(ThePlayer.statusParts[6].speed, 0.0f);
+    EXPECT_EQ(ThePlayer.statusParts[5].attack, 0);
+    scene.ApplyEquipment(0);
+    scene.ApplyEquipment(7);
+    for (int i = 1; i <= 5; ++i) EXPECT_EQ(ThePlayer.statusParts[i].attack, 0) << i;
+}
+
+}  // namespace
