@@ -6,6 +6,7 @@
 #include "app/common_textures.h"
 #include "fieldmap/field_map_test_support.h"
 #include "platform/graphics.h"
+#include "support/resource_dir.h"
 
 namespace {
 
@@ -61,8 +62,7 @@ Texture* MakeSheet(int w, int h) {
 class FieldMapDraw : public FieldMapTest {
 protected:
     static void SetUpTestSuite() {
-        if (Direct3DDevice == nullptr) Direct3DDevice = GraphicsDevice::CreateHeadless();
-        if (SpriteBatch == nullptr) SpriteBatch = CreateSpriteBatch(Direct3DDevice);
+        testsupport::CreateHeadlessGraphics();
         for (int i = 0; i < static_cast<int>(std::size(kMapSheets)); ++i) {
             mapSheets[i] = MakeSheet(kMapSheets[i].width, kMapSheets[i].height);
         }
@@ -77,6 +77,7 @@ protected:
             ReleaseTexture(*kCommonSheets[i].slot);
             *kCommonSheets[i].slot = savedCommon[i];
         }
+        testsupport::ReleaseHeadlessGraphics();
     }
     void SetUp() override {
         FieldMapTest::SetUp();
