@@ -181,7 +181,8 @@ void FieldMapScene::DrawChoiceComparison() {
                                 playerStatus.defense,
                                 playerStatus.attack2,
                                 playerStatus.defense2};
-    // Rows: max HP / max SP, attack / attack2, defense / defense2.
+    // Rows: max HP / max SP, attack / attack2, defense / defense2. In each
+    // 250 px cell: the label, the current value and the change, left to right.
     static constexpr int32_t kGrid[3][2] = {{1, 2}, {3, 5}, {4, 6}};
     for (int32_t r = 0; r < 3; ++r) {
         for (int32_t c = 0; c < 2; ++c) {
@@ -189,8 +190,8 @@ void FieldMapScene::DrawChoiceComparison() {
             const float x = boardPosition.x + (c == 0 ? 100.0f : 350.0f);
             const float y = boardPosition.y + 64.0f * static_cast<float>(r + 1);
             DrawPart(32 + stat, Vec3{x, y, 0.0f});
-            DrawDigits(NumberTexture, current[stat], 3, x + 112.0f, y, true);
-            DrawSignedStatDelta(StatOf(worn, stat), StatOf(candidate, stat), Vec3{x + 208.0f, y, 0.0f});
+            DrawDigits(NumberTexture, current[stat], 3, x + 96.0f, y, true);
+            DrawSignedStatDelta(StatOf(worn, stat), StatOf(candidate, stat), Vec3{x + 184.0f, y, 0.0f});
         }
     }
     DrawMapSprite(SheetsOf(*this, table).descriptions, DescriptionCellOf(table, choiceIndex), nullptr,

@@ -299,6 +299,30 @@ TEST_F(FieldMapDraw, EmptyAccessorySlotShowsNoNameAndNoStatLines) {
     EXPECT_EQ(choice.back().source.top, 80);
 }
 
+TEST_F(FieldMapDraw, ChoiceComparisonShowsTheChangeAgainstTheWornItem) {
+    SetRecord(EquipmentCatalogue.accessories[3], {-50, 20, 5, 5, -5, -5, 60000}, 1);
+    scene.mode = kMapEquipChoice;
+    scene.choiceSlot = 4;
+    scene.choiceIndex = 3;
+    // An empty slot compares against zeros: three losses, three gains.
+    auto empty = Capture([&] { scene.DrawPart(15, Vec3{}); });
+    EXPECT_EQ(Count(empty, DamageNumberTexture), 9);
+    EXPECT_EQ(Count(empty, UpNumberTexture), 9);
+    EXPECT_EQ(Count(empty, NumberTexture), 18);  // the six current values
+    EXPECT_EQ(Count(empty, StatusIconTexture), 6);
+    ASSERT_EQ(empty.back().texture, scene.accessoryTextTexture);
+    EXPECT_EQ(empty.back().source.left, 3 * 480);
+    // Worn in the slot: equal stats show a plain zero.
+    SetRecord(EquipmentCatalogue.accessories[1], {-50, 0, 5, 0, 0, 0, 20000}, 1);
+    EquippedSlots.accessory1 = 1;
+    auto worn = Capture([&] { scene.DrawPart(15, Vec3{}); });
+    EXPECT_EQ(Count(worn, DamageNumberTexture), 6);
+    EXPECT_EQ(Count(worn, UpNumberTexture), 6);
+    EXPECT_EQ(Count(worn, NumberTexture), 18 + 6);
+    scene.choiceIndex = -1;
+    EXPECT_TRUE(Capture([&] { scene.DrawPart(15, Vec3{}); }).empty());
+}
+
 TEST_F(FieldMapDraw, ShopSlidingOutDrawsOnlyTheBoardTabsAndMoney) {
     scene.mode = kMapLocationSelect;
     scene.animationId = 29;
