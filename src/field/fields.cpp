@@ -34,16 +34,9 @@ int32_t LastActiveOf(int32_t species) {
     return found;
 }
 
+// Bosses always pass route 1.
 void SpawnBoss(int32_t frame, int32_t species, int32_t variant, float x, float y, int32_t level) {
-    SpawnEvent e;
-    e.frame = frame;
-    e.species = species;
-    e.variant = variant;
-    e.x = x;
-    e.y = y;
-    e.route = 1;
-    e.level = level;
-    SpawnFieldEnemy(e);
+    SpawnFieldEnemy(MakeSpawnEvent(frame, species, variant, x, y, 1, level));
 }
 
 void ShowResult(FieldState& state, int32_t fieldId) {

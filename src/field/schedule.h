@@ -123,21 +123,28 @@ struct SpawnEvent {
     int32_t level = 1;
 };
 
+constexpr SpawnEvent MakeSpawnEvent(int32_t frame, int32_t species, int32_t variant, float x, float y,
+                                    int32_t route, int32_t level) {
+    SpawnEvent e;
+    e.frame = frame;
+    e.species = species;
+    e.variant = variant;
+    e.x = x;
+    e.y = y;
+    e.route = route;
+    e.level = level;
+    return e;
+}
+
 // The events of one wave at one of its frames (index k = 0 for its first frame).
 inline SpawnEvent WaveEvent(const SpawnWave& w, int32_t k, int32_t point, int32_t fieldRoute, int32_t level) {
     const WavePoint& p = w.points.at[point];
     WavePoint step;
     if (w.steps.count == 1) step = w.steps.at[0];
     else if (w.steps.count > point) step = w.steps.at[point];
-    SpawnEvent e;
-    e.frame = w.first + k * w.period;
-    e.species = w.species;
-    e.variant = w.variant;
-    e.x = p.x + static_cast<float>(k) * step.x;
-    e.y = p.y + static_cast<float>(k) * step.y;
-    e.route = w.route1 != 0 ? 1 : fieldRoute;
-    e.level = level;
-    return e;
+    const float fk = static_cast<float>(k);
+    return MakeSpawnEvent(w.first + k * w.period, w.species, w.variant, p.x + fk * step.x, p.y + fk * step.y,
+                          w.route1 != 0 ? 1 : fieldRoute, level);
 }
 
 inline int32_t EventRoute(const SpawnSchedule& s, int32_t fieldRoute) {

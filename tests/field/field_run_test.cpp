@@ -102,6 +102,29 @@ std::vector<Key> ScheduledSpawns(const FieldTimeline* timeline) {
     return keys;
 }
 
+struct FieldUnderTest {
+    const FieldTimeline& (*timeline)();
+    FieldState* state;
+    const SpawnSchedule* routes[3];
+    RunResult (*play)(FieldState&, const FieldTimeline*, int32_t);
+};
+
+const FieldUnderTest kFields[] = {
+    {GrassDayTimeline, &FieldGrassDayState,
+     {&FieldGrassDay::ScheduleRoute1, &FieldGrassDay::ScheduleRoute2, &FieldGrassDay::ScheduleRoute3},
+     Play<FieldGrassDay>},
+    {GrassNightTimeline, &FieldGrassNightState,
+     {&FieldGrassNight::ScheduleRoute1, &FieldGrassNight::ScheduleRoute2, &FieldGrassNight::ScheduleRoute3},
+     Play<FieldGrassNight>},
+    {CanyonDayTimeline, &FieldCanyonDayState,
+     {&FieldCanyonDay::ScheduleRoute1, &FieldCanyonDay::ScheduleRoute2, &FieldCanyonDay::ScheduleRoute3},
+     Play<FieldCanyonDay>},
+    {CanyonNightTimeline, &FieldCanyonNightState,
+     {&FieldCanyonNight::ScheduleRoute1, &FieldCanyonNight::ScheduleRoute2, &FieldCanyonNight::ScheduleRoute3},
+     Play<FieldCanyonNight>},
+    {nullptr, &FieldCaveState, {&FieldCave::Schedule, &FieldCave::Schedule, &FieldCave::Schedule}, Play<FieldCave>},
+};
+
 struct FieldCase {
     int32_t fieldId;
     int32_t route;
@@ -120,48 +143,10 @@ TEST_P(FieldRun, ReachesTheResultAndReturnsWithTheScheduledSpawns) {
     const FieldCase c = GetParam();
     if (c.route != 1 && !RouteChoiceBuilt()) GTEST_SKIP() << "the route choice is not built yet";
     field_test::SetGaugesForRoute(c.route);
-    const FieldTimeline* timeline = nullptr;
-    const SpawnSchedule* schedules[3] = {};
-    RunResult r;
-    FieldState* state = nullptr;
-    switch (c.fieldId) {
-    case 1:
-        timeline = &GrassDayTimeline();
-        schedules[0] = &FieldGrassDay::ScheduleRoute1;
-        schedules[1] = &FieldGrassDay::ScheduleRoute2;
-        schedules[2] = &FieldGrassDay::ScheduleRoute3;
-        state = &FieldGrassDayState;
-        r = Play<FieldGrassDay>(*state, timeline, 300);
-        break;
-    case 2:
-        timeline = &GrassNightTimeline();
-        schedules[0] = &FieldGrassNight::ScheduleRoute1;
-        schedules[1] = &FieldGrassNight::ScheduleRoute2;
-        schedules[2] = &FieldGrassNight::ScheduleRoute3;
-        state = &FieldGrassNightState;
-        r = Play<FieldGrassNight>(*state, timeline, 300);
-        break;
-    case 3:
-        timeline = &CanyonDayTimeline();
-        schedules[0] = &FieldCanyonDay::ScheduleRoute1;
-        schedules[1] = &FieldCanyonDay::ScheduleRoute2;
-        schedules[2] = &FieldCanyonDay::ScheduleRoute3;
-        state = &FieldCanyonDayState;
-        r = Play<FieldCanyonDay>(*state, timeline, 300);
-        break;
-    case 4:
-        timeline = &CanyonNightTimeline();
-        schedules[0] = &FieldCanyonNight::ScheduleRoute1;
-        schedules[1] = &FieldCanyonNight::ScheduleRoute2;
-        schedules[2] = &FieldCanyonNight::ScheduleRoute3;
-        state = &FieldCanyonNightState;
-        r = Play<FieldCanyonNight>(*state, timeline, 300);
-        break;
-    default:
-        state = &FieldCaveState;
-        r = Play<FieldCave>(*state, nullptr, 300);
-        break;
-    }
+    const FieldUnderTest& f = kFields[c.fieldId - 1];
+    const FieldTimeline* timeline = f.timeline != nullptr ? &f.timeline() : nullptr;
+    FieldState* state = f.state;
+    const RunResult r = f.play(*state, timeline, 300);
     ASSERT_GT(r.framesPlayed, 0) << "the field never ended";
     EXPECT_EQ(state->cleared, 1);
     EXPECT_EQ(ResultPending, 1);
@@ -177,7 +162,7 @@ TEST_P(FieldRun, ReachesTheResultAndReturnsWithTheScheduledSpawns) {
         EXPECT_EQ(r.endCounter, timeline->fadeFrame + 61);
         EXPECT_EQ(r.framesPlayed, timeline->fadeFrame + 61 + 2 * 300);
         EXPECT_EQ(r.bossesSeen, 2);
-        expected = Expected(*schedules[0], *schedules[c.route - 1], c.route, timeline->routeFrame);
+        expected = Expected(*f.routes[0], *f.routes[c.route - 1], c.route, timeline->routeFrame);
         got = ScheduledSpawns(timeline);
     } else {
         EXPECT_EQ(r.endCounter, kCaveFadeFrame + 61);

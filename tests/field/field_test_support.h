@@ -61,10 +61,23 @@ inline void Retire(int slot) {
     EnemyPool[slot].x = EnemyPool[slot].y = EnemyPool[slot].z = 0.0f;
 }
 
+inline void RetireAll(int32_t species) {
+    for (int i = 0; i < kEnemyCount; ++i)
+        if (EnemyPool[i].active != 0 && EnemyPool[i].species == species) Retire(i);
+}
+
+// Makes sure an enemy of the species stands in the pool (the spawner may not
+// have placed one).
+inline void EnsureActive(int32_t species, float x = 640.0f, float y = 100.0f);
+
 inline bool AnyActive(int32_t species) {
     for (const Enemy& e : EnemyPool)
         if (e.active != 0 && e.species == species) return true;
     return false;
+}
+
+inline void EnsureActive(int32_t species, float x, float y) {
+    if (!AnyActive(species)) Plant(species, x, y);
 }
 
 // Gauges (1..4) that make the route choice give `route`; 5 and 6 at 500.

@@ -75,7 +75,7 @@ TEST_F(GrassDayTimeline, MidBossHoldsTheCounterAt1801UntilItDies) {
     EXPECT_EQ(boss.y, -200.0f);
     EXPECT_EQ(boss.level, 1);
     EXPECT_EQ(FieldGrassDayState.frame, 1801);
-    const int slot = AnyActive(kBigButterFly) ? -1 : Plant(kBigButterFly);
+    field_test::EnsureActive(kBigButterFly);
     const size_t before = Spawns().size();
     for (int i = 0; i < 500; ++i) {
         EXPECT_EQ(FieldGrassDay::Update(), 0);
@@ -83,9 +83,7 @@ TEST_F(GrassDayTimeline, MidBossHoldsTheCounterAt1801UntilItDies) {
     }
     EXPECT_EQ(Spawns().size(), before);  // the schedule runs at 1801 and has nothing there
     EXPECT_EQ(WhiteoutActive, 0);
-    for (int i = 0; i < kEnemyCount; ++i)
-        if (EnemyPool[i].species == kBigButterFly) Retire(i);
-    (void)slot;
+    field_test::RetireAll(kBigButterFly);
     FieldGrassDay::Update();
     EXPECT_EQ(FieldGrassDayState.frame, 1802);
 }
@@ -96,12 +94,11 @@ TEST_F(GrassDayTimeline, BossHoldsTheCounterAt3601AndTheResultFollows) {
     EXPECT_EQ(Spawns().back().species, kScorpion);
     EXPECT_EQ(Spawns().back().x, 640.0f);
     EXPECT_EQ(Spawns().back().y, -50.0f);
-    if (!AnyActive(kScorpion)) Plant(kScorpion);
+    field_test::EnsureActive(kScorpion);
     for (int i = 0; i < 100; ++i) FieldGrassDay::Update();
     EXPECT_EQ(FieldGrassDayState.frame, 3601);
     EXPECT_EQ(FieldGrassDayState.scrollSpeed, 2.0f);  // only the canyon brakes
-    for (int i = 0; i < kEnemyCount; ++i)
-        if (EnemyPool[i].species == kScorpion) Retire(i);
+    field_test::RetireAll(kScorpion);
     FieldGrassDay::Update();
     EXPECT_EQ(FieldGrassDayState.frame, 3602);
 }
@@ -209,16 +206,14 @@ TEST_F(GrassNightTimeline, BigMothAt1800AndSpiderAt3600HoldTheirWindows) {
     FieldGrassNight::Update();
     EXPECT_EQ(Spawns().back().species, kBigMoth);
     EXPECT_EQ(Spawns().back().y, -200.0f);
-    const int moth = AnyActive(kBigMoth) ? -1 : Plant(kBigMoth);
+    field_test::EnsureActive(kBigMoth);
     for (int i = 0; i < 20; ++i) FieldGrassNight::Update();
     EXPECT_EQ(FieldGrassNightState.frame, 1801);
-    for (int i = 0; i < kEnemyCount; ++i)
-        if (EnemyPool[i].species == kBigMoth) Retire(i);
-    (void)moth;
+    field_test::RetireAll(kBigMoth);
     FieldGrassNightState.frame = 3600;
     FieldGrassNight::Update();
     EXPECT_EQ(Spawns().back().species, kSpider);
-    if (!AnyActive(kSpider)) Plant(kSpider);
+    field_test::EnsureActive(kSpider);
     for (int i = 0; i < 20; ++i) FieldGrassNight::Update();
     EXPECT_EQ(FieldGrassNightState.frame, 3601);
 }
@@ -231,7 +226,7 @@ TEST_F(CanyonTimeline, BossBrakesTheScrollBy0008ToExactlyZeroAndItStaysZero) {
     EXPECT_EQ(Spawns().back().species, kBigDayRafflesia);
     EXPECT_EQ(Spawns().back().level, 2);
     EXPECT_EQ(FieldCanyonDayState.scrollSpeed, 2.0f);  // the spawn frame does not brake
-    if (!AnyActive(kBigDayRafflesia)) Plant(kBigDayRafflesia);
+    field_test::EnsureActive(kBigDayRafflesia);
     float expected = 2.0f;
     int frames = 0;
     while (expected > 0.0f) {
@@ -247,8 +242,7 @@ TEST_F(CanyonTimeline, BossBrakesTheScrollBy0008ToExactlyZeroAndItStaysZero) {
     const float y = FieldCanyonDayState.scroll.y;
     for (int i = 0; i < 10; ++i) FieldCanyonDay::Update();
     EXPECT_EQ(FieldCanyonDayState.scroll.y, y);
-    for (int i = 0; i < kEnemyCount; ++i)
-        if (EnemyPool[i].species == kBigDayRafflesia) Retire(i);
+    field_test::RetireAll(kBigDayRafflesia);
     RunTo<FieldCanyonDay>(FieldCanyonDayState, 5600);
     EXPECT_EQ(FieldCanyonDayState.scrollSpeed, 0.0f);
     EXPECT_EQ(ResultField, 3);
@@ -259,12 +253,11 @@ TEST_F(CanyonTimeline, NightMidBossHoldsAt2701WithoutBraking) {
     FieldCanyonNight::Update();
     EXPECT_EQ(Spawns().back().species, kBat);
     EXPECT_EQ(Spawns().back().y, -200.0f);
-    if (!AnyActive(kBat)) Plant(kBat);
+    field_test::EnsureActive(kBat);
     for (int i = 0; i < 30; ++i) FieldCanyonNight::Update();
     EXPECT_EQ(FieldCanyonNightState.frame, 2701);
     EXPECT_EQ(FieldCanyonNightState.scrollSpeed, 2.0f);
-    for (int i = 0; i < kEnemyCount; ++i)
-        if (EnemyPool[i].species == kBat) Retire(i);
+    field_test::RetireAll(kBat);
     RunTo<FieldCanyonNight>(FieldCanyonNightState, 2791);
     EXPECT_EQ(WhiteoutActive, 1);
 }
@@ -276,11 +269,10 @@ TEST_F(CaveTimeline, BigElementAndStoneHoldTheirWindows) {
     FieldCave::Update();
     EXPECT_EQ(Spawns().back().species, kBigElement);
     EXPECT_EQ(Spawns().back().level, 3);
-    if (!AnyActive(kBigElement)) Plant(kBigElement);
+    field_test::EnsureActive(kBigElement);
     for (int i = 0; i < 10; ++i) FieldCave::Update();
     EXPECT_EQ(FieldCaveState.frame, 3601);
-    for (int i = 0; i < kEnemyCount; ++i)
-        if (EnemyPool[i].species == kBigElement) Retire(i);
+    field_test::RetireAll(kBigElement);
     FieldCave::Update();
     EXPECT_EQ(FieldCaveState.frame, 3602);
 
@@ -291,7 +283,7 @@ TEST_F(CaveTimeline, BigElementAndStoneHoldTheirWindows) {
     EXPECT_EQ(Spawns().back().species, kMagicStone);
     EXPECT_EQ(Spawns().back().x, 640.0f);
     EXPECT_EQ(Spawns().back().y, -200.0f);
-    if (!AnyActive(kMagicStone)) Plant(kMagicStone);
+    field_test::EnsureActive(kMagicStone);
     for (int i = 0; i < 10; ++i) FieldCave::Update();
     EXPECT_EQ(FieldCaveState.frame, 7201);
     EXPECT_EQ(Spawns().size(), 8u);
@@ -319,23 +311,21 @@ TEST_F(CaveTimeline, FirstFormHoldsOnlyAfterTheStoneWindow) {
     EXPECT_EQ(Spawns().back().variant, 0);
     EXPECT_EQ(Spawns().back().route, 1);
     EXPECT_EQ(Spawns().back().level, 3);
-    if (!AnyActive(kGrandMagicStone)) Plant(kGrandMagicStone);
+    field_test::EnsureActive(kGrandMagicStone);
     // 7206 to 7211 test only the stone: the counter runs on to 7212.
     for (int i = 0; i < 6; ++i) FieldCave::Update();
     EXPECT_EQ(FieldCaveState.frame, 7212);
     for (int i = 0; i < 30; ++i) FieldCave::Update();
     EXPECT_EQ(FieldCaveState.frame, 7212);
-    for (int i = 0; i < kEnemyCount; ++i)
-        if (EnemyPool[i].species == kGrandMagicStone) Retire(i);
+    field_test::RetireAll(kGrandMagicStone);
     RunTo<FieldCave>(FieldCaveState, 7221);
     EXPECT_EQ(Spawns().back().species, kGrandMagicStone);
     EXPECT_EQ(Spawns().back().variant, 1);
     EXPECT_EQ(Spawns().back().frame, 7220);
-    if (!AnyActive(kGrandMagicStone)) Plant(kGrandMagicStone);
+    field_test::EnsureActive(kGrandMagicStone);
     for (int i = 0; i < 10; ++i) FieldCave::Update();
     EXPECT_EQ(FieldCaveState.frame, 7221);
-    for (int i = 0; i < kEnemyCount; ++i)
-        if (EnemyPool[i].species == kGrandMagicStone) Retire(i);
+    field_test::RetireAll(kGrandMagicStone);
     FieldCave::Update();
     EXPECT_EQ(FieldCaveState.frame, 7222);
 }
@@ -379,7 +369,7 @@ TEST_F(CaveTimeline, FinalBossRisesWhereTheStoneAndThenItsFirstFormWereLastSeen)
     EXPECT_EQ(Spawns().back().x, 610.0f);
     EXPECT_EQ(Spawns().back().y, 170.0f);
 
-    const int first = AnyActive(kGrandMagicStone) ? -1 : Plant(kGrandMagicStone, 610.0f, 170.0f);
+    field_test::EnsureActive(kGrandMagicStone, 610.0f, 170.0f);
     RunTo<FieldCave>(FieldCaveState, 7212);
     for (int i = 0; i < kEnemyCount; ++i)
         if (EnemyPool[i].species == kGrandMagicStone) {
@@ -388,9 +378,7 @@ TEST_F(CaveTimeline, FinalBossRisesWhereTheStoneAndThenItsFirstFormWereLastSeen)
         }
     FieldCave::Update();
     EXPECT_EQ(FieldCaveState.frame, 7212);
-    for (int i = 0; i < kEnemyCount; ++i)
-        if (EnemyPool[i].species == kGrandMagicStone) Retire(i);
-    (void)first;
+    field_test::RetireAll(kGrandMagicStone);
     RunTo<FieldCave>(FieldCaveState, 7221);
     EXPECT_EQ(Spawns().back().variant, 1);
     EXPECT_EQ(Spawns().back().x, 420.0f);
