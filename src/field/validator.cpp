@@ -307,6 +307,69 @@ void CheckWaves(std::vector<std::string>& out, const char* name, const SpawnSche
     }
 }
 
+bool OneOf(float v, std::initializer_list<float> allowed) {
+    for (float a : allowed)
+        if (v == a) return true;
+    return false;
+}
+
+bool OnFlyerGrid(float x) { return x >= 240.0f && x <= 1040.0f && std::fmod(x - 240.0f, 50.0f) == 0.0f; }
+
+// Where each species enters: small flyers above the top edge on the 50-pixel
+// grid or at a side edge, middle flyers above the middle or beside the
+// playfield for their arcs, ground enemies in their bands.
+bool EntersByConvention(int32_t species, int32_t variant, float x, float y) {
+    switch (species) {
+    case kButterFly:
+    case kMoth:
+        return (OnFlyerGrid(x) && y >= -100.0f && y <= -50.0f) ||
+               ((x == 240.0f || x == 1040.0f) && y >= 50.0f && y <= 500.0f);
+    case kMiddleButterFly:
+    case kMiddleMoth:
+        if (variant == 2) return x == 140.0f && y >= 250.0f && y <= 350.0f;
+        if (variant == 3) return x == 1140.0f && y >= 250.0f && y <= 350.0f;
+        return x >= 490.0f && x <= 790.0f && (y == -100.0f || y == -50.0f);
+    case kDayCocoon:
+    case kNightCocoon:
+        return x >= 440.0f && x <= 840.0f && OneOf(y, {-50.0f, -75.0f, -100.0f});
+    case kDayMushroom:
+    case kNightMushroom:
+        return x >= 340.0f && x <= 940.0f && y == -50.0f;
+    case kDayRafflesia:
+    case kNightRafflesia:
+        return x >= 540.0f && x <= 740.0f && (y == -100.0f || y == -50.0f);
+    case kElement: return x == 640.0f && y == -100.0f;
+    case kBigButterFly: return x == 640.0f && y == -200.0f;
+    case kBigMoth: return x == 1140.0f && y == 200.0f;
+    default: return false;
+    }
+}
+
+// The authored schedules keep to the formation conventions: their periods,
+// the shifts of small-flyer waves and every entry point.
+void CheckFormations(std::vector<std::string>& out, const char* name, const SpawnSchedule& s) {
+    for (int32_t i = 0; i < s.waveCount; ++i) {
+        const SpawnWave& w = s.waves[i];
+        const std::string at = "wave " + std::to_string(i) + " (frame " + std::to_string(w.first) + ")";
+        if (w.last > w.first && !OneOf(static_cast<float>(w.period), {5, 10, 15, 20, 30, 40, 45, 55, 60}))
+            Report(out, name, at + ": period " + std::to_string(w.period));
+        if (w.species != kButterFly && w.species != kMoth) continue;
+        for (int32_t k = 0; k < w.steps.count && k < kWavePointMax; ++k) {
+            const WavePoint& d = w.steps.at[k];
+            const bool sideways = d.y == 0.0f && OneOf(d.x, {0, 50, -50, 100, -100, 150, -150, 200, -200, 250,
+                                                              -250, 300, -300, 400, 500, -500});
+            const bool vertical = d.x == 0.0f && OneOf(d.y, {100, 50, -30, -45});
+            if (!sideways && !vertical) Report(out, name, at + ": a shift outside the conventions");
+        }
+    }
+    ForEachEvent(s, 1, [&](const SpawnEvent& e) {
+        if (!EntersByConvention(e.species, e.variant, e.x, e.y))
+            Report(out, name, "frame " + std::to_string(e.frame) + ": species " + std::to_string(e.species) +
+                                  " enters at (" + std::to_string(static_cast<int>(e.x)) + ", " +
+                                  std::to_string(static_cast<int>(e.y)) + ")");
+    });
+}
+
 void CheckEvents(std::vector<std::string>& out, const ScheduleTable& table, const ScheduleOwner& owner) {
     const SpawnSchedule& s = *table.schedule;
     const int32_t fieldLevel = owner.fieldId <= 2 ? 1 : owner.fieldId <= 4 ? 2 : 3;
@@ -344,6 +407,7 @@ void CheckEvents(std::vector<std::string>& out, const ScheduleTable& table, cons
     }
 
     if (table.windows[0].last == 0) return;  // known event by event
+    CheckFormations(out, table.name, s);
     bool listed[kMaxWindows + 1] = {};
     int32_t headerSum = 0;
     for (const Window& w : table.windows) {

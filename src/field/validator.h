@@ -2,8 +2,9 @@
 // Checks every spawn schedule against the fields' window tables: per 600-frame
 // window the first and last frame, each species' count, variants and route-1
 // events; the schedule's totals; no event on a frame where a boss holds the
-// counter; no FloorCrystal; and no enemy that its species' playfield bounds
-// would remove in its first frame.
+// counter; no FloorCrystal; no enemy that its species' playfield bounds
+// would remove in its first frame; and, for the schedules known by their
+// windows, the formation conventions (periods, shifts, entry points).
 #include <cstdint>
 #include <string>
 #include <vector>
