@@ -36,6 +36,10 @@ std::vector<float> ConvertToDeviceFormat(const WaveFormat& format, const uint8_t
 // another stops at its end. Pure: it touches nothing else.
 void MixVoices(MixVoice* const* voices, size_t voiceCount, float* out, size_t frames);
 
+// Mixes every playing buffer into `out` (cleared first, clipped to -1..1):
+// the audio device's work, also callable without a device (tests).
+void MixAllVoices(float* out, size_t frames);
+
 // A sound buffer owned by one Sound.
 class SoundBuffer {
 public:
@@ -59,7 +63,8 @@ private:
 };
 
 // Opens the audio device once (later calls only count references). Returns
-// false when no device can be opened; buffers still work, silently.
+// false when no device can be opened; buffers still work, silently. Each
+// AudioAcquire that returned true is paired with one AudioReleaseRef.
 bool AudioAcquire();
 void AudioReleaseRef();
 int AudioDeviceRate();

@@ -54,7 +54,22 @@ Texture* CreateTextureFromPixels(class GraphicsDevice* device, int width, int he
 // Resamples ARGB pixels (box filter when shrinking, bilinear when growing).
 std::vector<uint32_t> ResamplePixels(const std::vector<uint32_t>& src, int srcW, int srcH, int dstW, int dstH);
 
+// One texture made by CreateTextureFromFile: the file and the size and colour
+// key it was asked for. The log keeps every file texture created since the
+// last clear, so a test can compare them with the asset list.
+struct TextureCreation {
+    std::string path;
+    int width = 0;
+    int height = 0;
+    uint32_t colorKey = 0;
+};
+const std::vector<TextureCreation>& TextureCreationLog();
+void ClearTextureCreationLog();
+
 enum class WindowMode { Fullscreen, Windowed };
+// Which renderer a window device uses: the best one available (accelerated,
+// else software) or always the software renderer (tests, screenshots).
+enum class RendererKind { Any, Software };
 
 class GraphicsDevice {
 public:
@@ -70,15 +85,20 @@ public:
     // Shows the frame. Returns false when the render device was lost or reset
     // (the game then ends, as it would on a lost Direct3D device).
     bool Present();
-    // Reads the last drawn frame back and writes it as a PNG (needs a renderer).
+    // Reads the frame drawn so far (before Present) as ARGB pixels (needs a renderer).
+    bool ReadPixels(std::vector<uint32_t>* pixels, int* width, int* height);
+    // Reads the frame back and writes it as a PNG (needs a renderer).
     bool SaveScreenshot(const char* path);
+    // Caps the size of the renderer's textures below its own maximum, so that
+    // the splitting of big sheets into tiles can be exercised; 0 lifts the cap.
+    void LimitTextureSize(int maxSide);
     void Release();
 
     struct Impl;
     Impl* impl() const { return impl_; }
 
 private:
-    friend GraphicsDevice* CreateGraphicsDevice(WindowMode);
+    friend GraphicsDevice* CreateGraphicsDevice(WindowMode, RendererKind);
     GraphicsDevice() = default;
     ~GraphicsDevice();
     Impl* impl_ = nullptr;
@@ -112,6 +132,8 @@ public:
     void End();
     void Release();
 
+    // Draws between Begin and End go to the renderer (none on a headless
+    // device); draws outside them are only recorded.
     // Recording: every Draw is appended to Records() until StopRecording.
     // Reserve() keeps the recorder from allocating during a frame.
     void StartRecording(size_t reserve = 4096);
@@ -120,7 +142,8 @@ public:
     bool IsRecording() const { return recording_; }
     const std::vector<DrawRecord>& Records() const { return records_; }
 
-    // Number of draw calls submitted to the renderer by the last End (tests).
+    // Number of draw calls submitted to the renderer between the last Begin
+    // and End (tests).
     int LastSubmittedBatches() const { return lastBatches_; }
 
 private:
@@ -141,7 +164,9 @@ private:
     int lastBatches_ = 0;
 };
 
-GraphicsDevice* CreateGraphicsDevice(WindowMode mode);
+// A device drawing into the window made by PlatformCreateWindow; null when
+// there is no window or no renderer can be created.
+GraphicsDevice* CreateGraphicsDevice(WindowMode mode, RendererKind kind = RendererKind::Any);
 SpriteBatchApi* CreateSpriteBatch(GraphicsDevice* device);
 
 // The one device and the one sprite batch of the game.

@@ -1,0 +1,32 @@
+#pragma once
+// State shared between the platform's own sources (never included by the game).
+#include <SDL.h>
+
+#include <cstdint>
+#include <vector>
+
+class GraphicsDevice;
+
+// The game window, or null before PlatformCreateWindow / after shutdown.
+SDL_Window* PlatformWindow();
+// True when the window was created in desktop full screen.
+bool PlatformWindowIsFullscreen();
+
+// The render device was reset or lost: the next Present reports it.
+void NotifyRenderDeviceLost();
+// Destroys the renderer of the window's device (at shutdown, when the game has
+// not released the device itself).
+void DestroyWindowRenderer();
+
+// Pad hot-plug, called from the event pump.
+void PadDeviceAdded(int deviceIndex);
+void PadDeviceRemoved(SDL_JoystickID instanceId);
+// Stops the motors and closes the pad.
+void ClosePad();
+// Closes the audio device whatever its reference count.
+void CloseAudioDevice();
+
+// PNG files as 0xAARRGGBB pixels. ReadPng expands every colour type (palette,
+// grey, 16-bit, with or without alpha) to 8-bit RGBA.
+bool ReadPng(const char* path, std::vector<uint32_t>* pixels, int* width, int* height);
+bool WritePng(const char* path, const uint32_t* pixels, int width, int height);

@@ -1,0 +1,127 @@
+// Window, event pump, error box, clock and working directory.
+#include "platform/system.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "platform/sdl_internal.h"
+
+namespace {
+
+constexpr int kScreenWidth = 1280;
+constexpr int kScreenHeight = 720;
+
+SDL_Window* window = nullptr;
+bool windowFullscreen = false;
+bool quitRequested = false;
+int errorMessages = 0;
+
+// True when boxes can be shown: video is up on a driver with a display.
+bool HasDisplay() {
+    if (SDL_WasInit(SDL_INIT_VIDEO) == 0) return false;
+    const char* driver = SDL_GetCurrentVideoDriver();
+    return driver != nullptr && std::strcmp(driver, "dummy") != 0 && std::strcmp(driver, "offscreen") != 0;
+}
+
+void HandleEvent(const SDL_Event& event) {
+    switch (event.type) {
+        case SDL_QUIT:  // also how SDL delivers SIGINT and SIGTERM
+            quitRequested = true;
+            break;
+        case SDL_KEYDOWN:
+            if (event.key.keysym.scancode == SDL_SCANCODE_ESCAPE) quitRequested = true;
+            break;
+        case SDL_WINDOWEVENT:
+            if (event.window.event == SDL_WINDOWEVENT_CLOSE) quitRequested = true;
+            // Keys held while the window loses focus are let go.
+            if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) SDL_ResetKeyboard();
+            break;
+        case SDL_CONTROLLERDEVICEADDED:
+            PadDeviceAdded(event.cdevice.which);
+            break;
+        case SDL_CONTROLLERDEVICEREMOVED:
+            PadDeviceRemoved(event.cdevice.which);
+            break;
+        case SDL_RENDER_DEVICE_RESET:
+        case SDL_RENDER_TARGETS_RESET:
+            NotifyRenderDeviceLost();
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace
+
+SDL_Window* PlatformWindow() { return window; }
+bool PlatformWindowIsFullscreen() { return windowFullscreen; }
+
+bool PlatformInit() {
+    quitRequested = false;
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return false;
+    // Without a controller subsystem the pad simply never connects, and
+    // without audio the sounds play silently.
+    SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);
+    SDL_InitSubSystem(SDL_INIT_AUDIO);
+    return true;
+}
+
+bool PlatformCreateWindow(WindowMode mode) {
+    if (window != nullptr || SDL_WasInit(SDL_INIT_VIDEO) == 0) return false;
+    windowFullscreen = mode == WindowMode::Fullscreen;
+    Uint32 flags = SDL_WINDOW_HIDDEN;
+    if (windowFullscreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+    window = SDL_CreateWindow("MIRELUNE", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kScreenWidth,
+                              kScreenHeight, flags);
+    return window != nullptr;
+}
+
+bool PlatformHasWindow() { return window != nullptr; }
+
+void PlatformShowWindow() {
+    if (window != nullptr) SDL_ShowWindow(window);
+}
+
+void PlatformShowCursor(bool show) {
+    if (SDL_WasInit(SDL_INIT_VIDEO) != 0) SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
+}
+
+bool PlatformPumpEvents() {
+    if (SDL_WasInit(SDL_INIT_EVENTS) != 0) {
+        SDL_Event event;
+        while (SDL_PollEvent(&event) != 0) HandleEvent(event);
+    }
+    return !quitRequested;
+}
+
+void PlatformRequestQuit() { quitRequested = true; }
+
+void ShowErrorMessage(const char* text) {
+    if (text == nullptr) text = "";
+    ++errorMessages;
+    std::fprintf(stderr, "%s\n", text);
+    std::fflush(stderr);
+    if (HasDisplay()) SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Error", text, window);
+}
+
+int ErrorMessageCount() { return errorMessages; }
+
+void PlatformShutdown() {
+    ClosePad();
+    CloseAudioDevice();
+    DestroyWindowRenderer();
+    if (window != nullptr) {
+        SDL_DestroyWindow(window);
+        window = nullptr;
+    }
+    windowFullscreen = false;
+    SDL_Quit();
+}
+
+uint32_t ClockMilliseconds() { return SDL_GetTicks(); }
+
+void SleepMilliseconds(uint32_t ms) { SDL_Delay(ms); }
+
+bool PlatformSetCurrentDirectory(const char* path) { return path != nullptr && chdir(path) == 0; }

@@ -1,0 +1,179 @@
+#include <gtest/gtest.h>
+
+#include "platform/platform.h"
+
+namespace {
+
+WaveFormat Pcm(uint16_t channels, uint32_t rate, uint16_t bits) {
+    WaveFormat f;
+    f.formatTag = 1;
+    f.channels = channels;
+    f.samplesPerSec = rate;
+    f.bitsPerSample = bits;
+    f.blockAlign = static_cast<uint16_t>(channels * bits / 8);
+    f.avgBytesPerSec = rate * f.blockAlign;
+    return f;
+}
+
+std::vector<uint8_t> Pcm16(std::initializer_list<int16_t> samples) {
+    std::vector<uint8_t> bytes;
+    for (int16_t s : samples) {
+        bytes.push_back(static_cast<uint8_t>(s & 0xFF));
+        bytes.push_back(static_cast<uint8_t>((s >> 8) & 0xFF));
+    }
+    return bytes;
+}
+
+TEST(SoundVolume, HundredthsOfDecibelToGain) {
+    EXPECT_FLOAT_EQ(VolumeToGain(0), 1.0f);
+    EXPECT_NEAR(VolumeToGain(-2000), 0.1f, 1e-6f);
+    EXPECT_NEAR(VolumeToGain(-1000), 0.316228f, 1e-5f);
+    EXPECT_EQ(VolumeToGain(-10000), 0.0f);
+    EXPECT_EQ(VolumeToGain(-12000), 0.0f);
+}
+
+TEST(SoundConversion, SamplesBecomeStereoFloatAtTheDeviceRate) {
+    const uint8_t eightBit[] = {128, 255, 0};
+    const std::vector<float> mono8 = ConvertToDeviceFormat(Pcm(1, 44100, 8), eightBit, 3, 44100);
+    EXPECT_EQ(mono8, (std::vector<float>{0.0f, 0.0f, 127.0f / 128.0f, 127.0f / 128.0f, -1.0f, -1.0f}));
+
+    const std::vector<uint8_t> stereo = Pcm16({-32768, 16384, 0});  // the odd sample is half a frame: dropped
+    const std::vector<float> stereo16 = ConvertToDeviceFormat(Pcm(2, 44100, 16), stereo.data(), stereo.size(), 44100);
+    EXPECT_EQ(stereo16, (std::vector<float>{-1.0f, 0.5f}));
+
+    // 22050 Hz doubles the frames, the new ones halfway between their neighbours.
+    const std::vector<uint8_t> slow = Pcm16({0, 16384});
+    const std::vector<float> up = ConvertToDeviceFormat(Pcm(1, 22050, 16), slow.data(), slow.size(), 44100);
+    EXPECT_EQ(up, (std::vector<float>{0.0f, 0.0f, 0.25f, 0.25f, 0.5f, 0.5f, 0.5f, 0.5f}));
+
+    EXPECT_TRUE(ConvertToDeviceFormat(Pcm(1, 44100, 24), eightBit, 3, 44100).empty());
+    WaveFormat floatFormat = Pcm(1, 44100, 16);
+    floatFormat.formatTag = 3;
+    EXPECT_TRUE(ConvertToDeviceFormat(floatFormat, slow.data(), slow.size(), 44100).empty());
+    EXPECT_EQ(CreateSoundBuffer(floatFormat, slow.data(), slow.size()), nullptr);
+}
+
+MixVoice Voice(std::vector<float> samples, bool looping, float gain) {
+    MixVoice v;
+    v.samples = std::move(samples);
+    v.playing = true;
+    v.looping = looping;
+    v.gain = gain;
+    return v;
+}
+
+TEST(SoundMixer, AddsEveryPlayingVoiceTimesItsGain) {
+    MixVoice loud = Voice({0.5f, -0.5f, 0.5f, -0.5f}, false, 1.0f);
+    MixVoice quiet = Voice({1.0f, 1.0f, 1.0f, 1.0f}, false, 0.1f);
+    MixVoice idle = Voice({1.0f, 1.0f, 1.0f, 1.0f}, false, 1.0f);
+    idle.playing = false;
+    MixVoice* voices[] = {&loud, &quiet, &idle};
+    std::vector<float> out(4, 0.25f);  // added to, not cleared
+    MixVoices(voices, 3, out.data(), 2);
+    EXPECT_NEAR(out[0], 0.85f, 1e-6f);
+    EXPECT_NEAR(out[1], -0.15f, 1e-6f);
+    EXPECT_EQ(idle.position, 0u);
+}
+
+TEST(SoundMixer, LoopingVoiceWrapsAndOnceVoiceStopsAtItsEnd) {
+    MixVoice loop = Voice({1, 1, 2, 2, 3, 3}, true, 1.0f);
+    MixVoice once = Voice({10, 10, 20, 20, 30, 30}, false, 1.0f);
+    MixVoice* voices[] = {&loop, &once};
+    std::vector<float> out(10, 0.0f);
+    MixVoices(voices, 2, out.data(), 5);
+    EXPECT_EQ(out, (std::vector<float>{11, 11, 22, 22, 33, 33, 1, 1, 2, 2}));
+    EXPECT_TRUE(loop.playing);
+    EXPECT_EQ(loop.position, 2u);
+    EXPECT_FALSE(once.playing);
+
+    // A loop that ends exactly at the buffer's end is back at its start.
+    MixVoice exact = Voice({1, 1, 2, 2}, true, 1.0f);
+    MixVoice* one[] = {&exact};
+    std::vector<float> two(4, 0.0f);
+    MixVoices(one, 1, two.data(), 2);
+    EXPECT_EQ(exact.position, 0u);
+    EXPECT_TRUE(exact.playing);
+}
+
+TEST(SoundBuffers, RestartPlaysFromTheFirstSampleAtTheSetVolume) {
+    const std::vector<uint8_t> ramp = Pcm16({1000, 2000, 3000, 4000});
+    SoundBuffer* buffer = CreateSoundBuffer(Pcm(1, static_cast<uint32_t>(AudioDeviceRate()), 16), ramp.data(), ramp.size());
+    ASSERT_NE(buffer, nullptr);
+    ASSERT_EQ(buffer->FrameCount(), 4u);
+    std::vector<float> out(4);
+
+    buffer->Play(false);
+    MixAllVoices(out.data(), 2);
+    EXPECT_FLOAT_EQ(out[0], 1000.0f / 32768.0f);
+    EXPECT_FLOAT_EQ(out[2], 2000.0f / 32768.0f);
+    EXPECT_EQ(buffer->GetCurrentPosition(), 2u);
+
+    buffer->Stop();
+    MixAllVoices(out.data(), 2);
+    EXPECT_EQ(out[0], 0.0f);
+
+    // How a sound is played: stop, rewind, volume, play.
+    buffer->Stop();
+    buffer->SetCurrentPosition(0);
+    buffer->SetVolume(-2000);
+    buffer->Play(false);
+    MixAllVoices(out.data(), 2);
+    EXPECT_NEAR(out[0], 0.1f * 1000.0f / 32768.0f, 1e-7f);
+    EXPECT_EQ(buffer->GetVolume(), -2000);
+
+    MixAllVoices(out.data(), 2);  // the last two frames
+    EXPECT_FALSE(buffer->IsPlaying());
+    buffer->Play(false);  // from the end: nothing left to play
+    MixAllVoices(out.data(), 2);
+    EXPECT_EQ(out[0], 0.0f);
+    EXPECT_FALSE(buffer->IsPlaying());
+    buffer->Release();
+}
+
+TEST(SoundBuffers, ReleasedBufferIsNoLongerMixed) {
+    const std::vector<uint8_t> a = Pcm16({16384, 16384});
+    const WaveFormat format = Pcm(1, static_cast<uint32_t>(AudioDeviceRate()), 16);
+    SoundBuffer* first = CreateSoundBuffer(format, a.data(), a.size());
+    SoundBuffer* second = CreateSoundBuffer(format, a.data(), a.size());
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+    first->Play(true);
+    second->Play(true);
+    first->Release();
+    std::vector<float> out(2);
+    MixAllVoices(out.data(), 1);
+    EXPECT_FLOAT_EQ(out[0], 0.5f);
+    second->Release();
+    MixAllVoices(out.data(), 1);
+    EXPECT_EQ(out[0], 0.0f);
+}
+
+TEST(AudioDevice, MixesWhileOpenAndStopsWithTheLastReference) {
+    ASSERT_TRUE(PlatformInit());
+    if (!AudioAcquire()) {
+        PlatformShutdown();
+        GTEST_SKIP() << "no audio device here";
+    }
+    EXPECT_TRUE(AudioAcquire());  // a second sound shares the device
+    const std::vector<uint8_t> second(44100 * 2, 0);
+    SoundBuffer* buffer = CreateSoundBuffer(Pcm(1, 44100, 16), second.data(), second.size());
+    ASSERT_NE(buffer, nullptr);
+    buffer->Play(false);
+    const uint32_t start = ClockMilliseconds();
+    while (buffer->GetCurrentPosition() == 0 && ClockMilliseconds() - start < 2000) SleepMilliseconds(5);
+    EXPECT_GT(buffer->GetCurrentPosition(), 0u);  // the device callback is mixing it
+
+    AudioReleaseRef();
+    const size_t stillOpen = buffer->GetCurrentPosition();
+    SleepMilliseconds(100);
+    EXPECT_GT(buffer->GetCurrentPosition(), stillOpen);
+    AudioReleaseRef();  // the last reference closes the device
+    const size_t closed = buffer->GetCurrentPosition();
+    SleepMilliseconds(100);
+    EXPECT_EQ(buffer->GetCurrentPosition(), closed);
+    AudioReleaseRef();  // one too many does no harm
+    buffer->Release();
+    PlatformShutdown();
+}
+
+}  // namespace
