@@ -121,8 +121,9 @@ TEST(PoolsAtProcessStart, PlayerHoldsItsStartingRecord) {
 }
 
 TEST(PoolsAtProcessStart, FieldStatesStartAtTheirFirstFrame) {
-    for (const FieldState* f : {&FieldGrassDayState, &FieldGrassNightState, &FieldCanyonDayState,
-                                &FieldCanyonNightState, static_cast<const FieldState*>(&FieldCaveState)}) {
+    const FieldState* const fields[] = {&FieldGrassDayState, &FieldGrassNightState, &FieldCanyonDayState,
+                                        &FieldCanyonNightState, &FieldCaveState};
+    for (const FieldState* f : fields) {
         EXPECT_EQ(f->frame, 0);
         EXPECT_EQ(f->route, 1);
         EXPECT_EQ(f->scroll.y, 0.0f);
