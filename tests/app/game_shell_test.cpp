@@ -1,9 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <memory>
-#include <new>
-
 #include "app/fade.h"
 #include "app/game.h"
 #include "core/emotion.h"
@@ -11,19 +7,11 @@
 #include "core/score.h"
 #include "enemy/enemy.h"
 #include "platform/input.h"
+#include "support/game_holder.h"
 
 namespace {
 
-// A Game built the way the entry function builds it: zero-filled, then constructed.
-struct GameHolder {
-    GameHolder() {
-        std::memset(storage, 0, sizeof(storage));
-        game = new (storage) Game();
-    }
-    ~GameHolder() { game->~Game(); }
-    alignas(Game) unsigned char storage[sizeof(Game)];
-    Game* game;
-};
+using testsupport::GameHolder;
 
 TEST(FramePacing, RunsOneFrameAfterMoreThan16MsAndCarriesTheRemainder) {
     uint32_t last = 1000, carry = 0;

@@ -121,8 +121,8 @@ TEST(PoolsAtProcessStart, PlayerHoldsItsStartingRecord) {
 }
 
 TEST(PoolsAtProcessStart, FieldStatesStartAtTheirFirstFrame) {
-    const FieldState* const fields[] = {&FieldGrassDayState, &FieldGrassNightState, &FieldCanyonDayState,
-                                        &FieldCanyonNightState, &FieldCaveState};
+    const FieldState* fields[] = {&FieldGrassDayState, &FieldGrassNightState, &FieldCanyonDayState,
+                                  &FieldCanyonNightState, &FieldCaveState};
     for (const FieldState* f : fields) {
         EXPECT_EQ(f->frame, 0);
         EXPECT_EQ(f->route, 1);
