@@ -24,17 +24,6 @@ bool IsTimelineSpawn(const FieldTimeline* f, const SpawnEvent& e) {
            ((e.frame == kCaveFirstFormFrame || e.frame == kCaveSecondFormFrame) && e.species == kGrandMagicStone);
 }
 
-bool IsHoldingSpecies(int32_t s) {
-    switch (s) {
-    case kBigButterFly: case kScorpion: case kBigMoth: case kSpider: case kEagle:
-    case kBigDayRafflesia: case kBat: case kBigNightRafflesia: case kBigElement:
-    case kMagicStone: case kGrandMagicStone:
-        return true;
-    default:
-        return false;
-    }
-}
-
 struct RunResult {
     int32_t framesPlayed = 0;
     int32_t endCounter = 0;
@@ -63,12 +52,10 @@ RunResult Play(FieldState& state, const FieldTimeline* timeline, int32_t bossLif
             ++r.bossesSeen;
             if (!field_test::AnyActive(e.species)) field_test::Plant(e.species);
         }
+        field_test::ClearSmallEnemies();
         for (int i = 0; i < kEnemyCount; ++i) {
-            Enemy& enemy = EnemyPool[i];
-            if (enemy.active == 0) continue;
-            if (!IsHoldingSpecies(enemy.species)) {
-                field_test::Retire(i);
-            } else if (++bossAge[i] > bossLife) {
+            if (EnemyPool[i].active == 0) continue;
+            if (++bossAge[i] > bossLife) {
                 field_test::Retire(i);
                 bossAge[i] = 0;
             }
