@@ -55,6 +55,10 @@ class Enemy : public ButterFly,
               public MiddleMoth {
 public:
     Enemy();
+    // Empties the commanders' satellite lists (-1) and puts the final boss's
+    // block back to its first state, so a slot never carries another
+    // commander's satellites or guard into its next enemy.
+    void ResetCommanderParts();
     // Runs the species' update by species id.
     void Update() override;
     // Runs the species' draw by species id.
@@ -69,13 +73,15 @@ extern int32_t EnemyDrawOrder[kEnemyCount];
 extern int32_t EnemyDrawLayer[kEnemyCount];
 extern int32_t EnemyDrawCount;
 
-// Fills the first free slot with a species at (x, y); nothing when the pool is full.
+// Fills the first free slot with a species at (x, y); nothing when the pool is
+// full, or when the species is unknown or has no stats at that level.
 void SpawnEnemy(int32_t species, int32_t variant, float x, float y, int32_t route, int32_t level);
 void UpdateEnemies();
 void DrawEnemiesGround();
 void DrawEnemiesAir();
 // Field end: every active enemy is credited and freed.
 void DefeatAllEnemies();
+// Copies of a slot's status and position; zeros for a slot outside the pool.
 StatusBlock GetEnemyStatus(int32_t slot);
 Vec3 GetEnemyPosition(int32_t slot);
 // Guards the first live final boss for `frames` (its defences become 999).

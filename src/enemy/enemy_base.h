@@ -5,6 +5,7 @@
 #include "core/object_base.h"
 
 class Texture;
+struct EnemyGaugeRecord;
 
 class EnemyBase : public CharacterBase {
 public:
@@ -15,6 +16,28 @@ public:
     void Retire(int32_t mode, int32_t a, int32_t b);
     // Zeroes level and every status value after HP.
     void ClearStatus();
+    // The reset after a kill or a silent removal: status cleared, position,
+    // sheet and every state field 0; variant, layer, hit flag, target point,
+    // scroll speed and HP keep their values. Frees the slot.
+    void ResetSlot();
+    // Takes a free slot: active 1, position (x, y, 0), species, variant,
+    // route, grade, boss phase 0 and the scroll speed.
+    void Occupy(int32_t speciesId, int32_t variantId, float px, float py, int32_t routeId, int32_t gradeId,
+                float scroll);
+    // Phase timer, shot counter, toggle, spin angle, sub-mode and heading 0.
+    void ClearPhaseClocks();
+    // After the update of a frame: position and HP into the gauge record
+    // (closed when the enemy died or left), and the bonus timer runs down
+    // while the enemy is inside the bonus area.
+    void EndFrame(EnemyGaugeRecord& record);
+
+    // Sprite colour: white, or the hit tint while the hit flag is set (red
+    // below a fifth of max HP).
+    uint32_t HitTint() const;
+    // Draws one cell of the sheet at the enemy's position: scale (sx, sy),
+    // rotation in degrees, the cell's centre at (cx, cy); then the sprite
+    // transform goes back to identity and the hit flag is cleared.
+    void DrawSheetCell(const Rect& cell, float cx, float cy, float sx, float sy, float angleDegrees = 0.0f);
 
     Texture* sheet = nullptr;   // borrowed sprite sheet
     Vec3 target;                // the player's position, copied in every frame
@@ -43,3 +66,6 @@ public:
     int32_t bonusTimer = 0;
     float scrollSpeed = 0.0f;
 };
+
+// The bonus timer only runs while an enemy stands strictly inside this box.
+bool InsideBonusArea(float x, float y);

@@ -20,6 +20,15 @@ constexpr int kEnemyChildStatusCount = 50;  // the first 40 are used
 extern EnemyGaugeRecord EnemyStatusTable[kEnemyStatusCount];
 extern EnemyGaugeRecord EnemyChildStatusTable[kEnemyChildStatusCount];
 
+constexpr int kEnemyChildGaugeCount = 40;  // records of EnemyChildStatusTable in use
+
 // Draws an HP gauge for every active record of enemies and satellites.
 void DrawEnemyGauges();
+// Draws one record: a small bar over the enemy (kinds 1 and 2) or the boss
+// bar at the top of the playfield (kind 3), whose fill first grows over 125
+// drawn frames. Nothing for a dead enemy or an unknown kind.
+void DrawEnemyGauge(EnemyGaugeRecord& record);
+// Turns one record off: active, kind and fill counter 0.
+void CloseEnemyGauge(EnemyGaugeRecord& record);
+// Turns every record off (field end).
 void ClearEnemyGauges();

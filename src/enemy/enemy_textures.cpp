@@ -37,10 +37,6 @@ bool LoadEnemyTextures() {
 }
 
 void ReleaseEnemies() {
-    for (Enemy& e : EnemyPool) {
-        e.active = 0;
-        e.species = 0;
-        e.sheet = nullptr;
-    }
+    for (Enemy& e : EnemyPool) e.ResetSlot();
     for (Texture*& t : EnemySheetTextures) ReleaseTexture(t);
 }

@@ -1,24 +1,170 @@
 #include "species/cave/enemy_child.h"
 
 #include "app/common_textures.h"
+#include "core/effects.h"
+#include "core/field_globals.h"
+#include "core/item.h"
+#include "enemy/enemy_gauge.h"
+#include "enemy/species_ids.h"
+#include "platform/graphics.h"
 
 EnemyChild::EnemyChild() { status = StatusBlock{}; }
 
 Texture* ElementChildTexture = nullptr;
 
-void ReleaseEnemyChildren() {
-    for (EnemyChild& c : EnemyChildPool) {
-        c.active = 0;
-        c.species = 0;
-        c.sheet = nullptr;
+namespace {
+
+constexpr int32_t kEffectSmallExplosion = 2;
+constexpr int32_t kItemExperience = 3;
+
+bool IsSatelliteSpecies(int32_t species) { return species == kSpeciesSatellite || species == kSpeciesSatellite2; }
+
+bool ValidIndex(int32_t index) { return index >= 0 && index < kEnemyChildCount; }
+
+// A ring of small experience items, sized by the difficulty.
+void DropExperienceRing(float x, float y) {
+    int32_t count = 0;
+    float step = 0.0f;
+    switch (Difficulty) {
+        case 1: count = 5; step = 72.0f; break;
+        case 2: count = 6; step = 60.0f; break;
+        case 3: count = 7; step = 51.4f; break;
+        default: return;
     }
-    ReleaseTexture(ElementChildTexture);
+    for (int32_t i = 0; i < count; ++i) SpawnItem(kItemExperience, x, y, step * static_cast<float>(i));
 }
 
-int32_t SpawnEnemyChild(int32_t, int32_t, float, float, int32_t, int32_t, int32_t) { return -1; }
-int32_t MoveEnemyChild(int32_t, float, float, float) { return -1; }
-void RemoveEnemyChild(int32_t, int32_t) {}
-Vec3 GetEnemyChildPosition(int32_t) { return Vec3{}; }
-void UpdateEnemyChildren() {}
-void DrawEnemyChildren() {}
-void ClearEnemyChildren() {}
+}  // namespace
+
+void ElementChild::ClearTrail() {
+    trailCursor = 0;
+    for (int i = 0; i < kTrailLength; ++i) {
+        trailUsed[i] = 0;
+        trailAge[i] = 0;
+        trailPosition[i] = Vec3{};
+    }
+}
+
+void ElementChild::Update() {
+    if (status.hp > 0) return;
+    SpawnEffect(kEffectSmallExplosion, x, y, z);
+    DropExperienceRing(x, y);
+    Retire(1, 0, 0);
+    ClearTrail();
+}
+
+void EnemyChild::Draw() {
+    if (IsSatelliteSpecies(species)) DrawSatellite();
+}
+
+void EnemyChild::DrawSatellite() {
+    const Rect cell = species == kSpeciesSatellite2 ? Rect{0, 64, 64, 128} : Rect{0, 0, 64, 64};
+    const Vec3 centre{32.0f, 32.0f, 0.0f};
+    const uint32_t colour = HitTint();
+    for (int i = 0; i < kTrailLength; ++i) {
+        if (trailUsed[i] != 1) continue;
+        // Each older point is drawn a tenth smaller.
+        const float s = 1.0f - 0.1f * static_cast<float>(trailAge[i]);
+        SetTransformRotZ(s, s, 0.0f, trailPosition[i].x, trailPosition[i].y, 0.0f, 0.0f);
+        SpriteBatch->SetTransform(world);
+        if (sheet != nullptr) SpriteBatch->Draw(sheet, &cell, &centre, nullptr, colour);
+        SpriteBatch->SetTransform(MatrixIdentity());
+    }
+    hitFlag = 0;
+}
+
+int32_t SpawnEnemyChild(int32_t species, int32_t patternId, float x, float y, int32_t gaugeFlag, int32_t attack,
+                        int32_t attack2) {
+    int32_t index = 0;
+    while (index < kEnemyChildCount && EnemyChildPool[index].active != 0) ++index;
+    if (index == kEnemyChildCount) return -1;
+
+    EnemyChild& c = EnemyChildPool[index];
+    c.Occupy(species, patternId, x, y, 1, 3, 0.0f);
+    c.gaugeFlag = gaugeFlag;
+    c.layer = 0;
+    if (!IsSatelliteSpecies(species)) return index;
+
+    c.status.level = 21;
+    c.status.hp = 1500;
+    c.status.maxHp = 1500;
+    c.status.attack = attack;
+    c.status.attack2 = attack2;
+    c.status.defense = 80;
+    c.status.defense2 = 90;
+    c.phaseDuration = 0;
+    c.reward = 1000;
+    c.bonusTimer = 45;
+    if (gaugeFlag == 1) {
+        EnemyGaugeRecord& r = EnemyChildStatusTable[index];
+        r.active = 1;
+        r.kind = 1;
+        r.x = c.x;
+        r.y = c.y;
+        r.z = c.z;
+        r.maxHp = 1500;
+        r.hp = 1500;
+    }
+    c.sheet = ElementChildTexture;
+    return index;
+}
+
+int32_t MoveEnemyChild(int32_t index, float x, float y, float rotation) {
+    if (!ValidIndex(index) || EnemyChildPool[index].active != 1) return -1;
+    EnemyChild& c = EnemyChildPool[index];
+    c.x = x;
+    c.y = y;
+    c.spinAngle = rotation;
+    return index;
+}
+
+void RemoveEnemyChild(int32_t index, int32_t mode) {
+    if (!ValidIndex(index) || EnemyChildPool[index].active == 0) return;
+    EnemyChild& c = EnemyChildPool[index];
+    if (mode == 1) {
+        c.status.hp = -1;
+        return;
+    }
+    if (IsSatelliteSpecies(c.species)) c.ClearTrail();
+    SpawnEffect(kEffectSmallExplosion, c.x, c.y, c.z);
+    c.ResetSlot();
+}
+
+Vec3 GetEnemyChildPosition(int32_t index) {
+    if (!ValidIndex(index)) return Vec3{};
+    const EnemyChild& c = EnemyChildPool[index];
+    return Vec3{c.x, c.y, c.z};
+}
+
+void UpdateEnemyChildren() {
+    for (int i = 0; i < kEnemyChildCount; ++i) {
+        EnemyChild& c = EnemyChildPool[i];
+        EnemyGaugeRecord& r = EnemyChildStatusTable[i];
+        if (c.active == 0) {
+            if (r.active != 0) CloseEnemyGauge(r);
+            continue;
+        }
+        c.target = ChildTargetPos;
+        c.scrollSpeed = 0.0f;
+        if (IsSatelliteSpecies(c.species)) c.ElementChild::Update();
+        c.EndFrame(r);
+    }
+}
+
+void DrawEnemyChildren() {
+    for (EnemyChild& c : EnemyChildPool)
+        if (c.active == 1 && IsSatelliteSpecies(c.species)) c.DrawSatellite();
+}
+
+void ClearEnemyChildren() {
+    for (EnemyChild& c : EnemyChildPool) {
+        if (c.active == 0) continue;
+        c.Retire(1, 0, 0);
+        c.ClearTrail();
+    }
+}
+
+void ReleaseEnemyChildren() {
+    for (EnemyChild& c : EnemyChildPool) c.ResetSlot();
+    ReleaseTexture(ElementChildTexture);
+}

@@ -6,6 +6,12 @@
 
 class ElementChild : public virtual EnemyBase {
 public:
+    // One frame of a live satellite: one whose HP is gone explodes, drops its
+    // experience ring, pays its reward and frees its entry.
+    void Update();
+    // Empties the trail: cursor, used flags, ages and points 0.
+    void ClearTrail();
+
     static constexpr int kTrailLength = 10;
     int32_t trailCursor = 0;
     int32_t trailUsed[kTrailLength] = {};
@@ -16,6 +22,11 @@ public:
 class EnemyChild : public ElementChild {
 public:
     EnemyChild();
+    // Draws a satellite of species 101 or 102; nothing for any other entry.
+    void Draw() override;
+    // The satellite as a chain of shrinking copies along its trail, tinted
+    // while hit; clears the hit flag.
+    void DrawSatellite();
     int32_t gaugeFlag = 0;  // 1: owns a record of EnemyChildStatusTable
 };
 
@@ -29,10 +40,17 @@ extern Texture* ElementChildTexture;
 // Takes the first free entry; -1 when all 40 are in use.
 int32_t SpawnEnemyChild(int32_t species, int32_t patternId, float x, float y, int32_t gaugeFlag, int32_t attack,
                         int32_t attack2);
-// Places a live satellite; -1 when the index names none.
+// Places a live satellite and sets its firing direction (degrees); returns
+// the index, or -1 when the index names no live satellite.
 int32_t MoveEnemyChild(int32_t index, float x, float y, float rotation);
+// Mode 1 kills the satellite (it dies with its drops and reward at the next
+// pool update); any other mode removes it at once with a small explosion and
+// no reward. An index outside 0..39 or a free entry is left alone.
 void RemoveEnemyChild(int32_t index, int32_t mode);
+// The satellite's position; zeros for an index outside the pool.
 Vec3 GetEnemyChildPosition(int32_t index);
+// Once per frame: target point, species update, the gauge mirror and the
+// bonus timer of every live satellite; records of free entries are closed.
 void UpdateEnemyChildren();
 void DrawEnemyChildren();
 // Field end: every active satellite is removed with its kill reward.

@@ -5,4 +5,11 @@
 #include "enemy/enemy_base.h"
 
 class ButterFly : public virtual EnemyBase {
+public:
+    // Writes the species' stat row for `level` into the enemy of pool slot `slot`.
+    static void InitStatus(int32_t slot, int32_t level);
+    // One frame of a live enemy of this species.
+    void Update();
+    // The small-flyer draw of ButterFly and Moth (species 1 and 6).
+    void DrawButterFlyMoth();
 };

@@ -1,0 +1,14 @@
+#include "species/canyon/day_mushroom.h"
+
+#include "enemy/enemy_stats.h"
+#include "enemy/species_ids.h"
+
+void DayMushroom::InitStatus(int32_t slot, int32_t level) { ApplySpeciesStats(slot, kSpeciesDayMushroom, level); }
+
+void DayMushroom::Update() {
+    if (status.hp < 1) Retire(1, 0, 0);
+}
+
+void DayMushroom::DrawDayNightMushroom() {
+    DrawSheetCell(Rect{0, 0, 64, 64}, 32.0f, 32.0f, 2.0f, 2.0f);
+}

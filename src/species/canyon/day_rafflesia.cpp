@@ -1,0 +1,14 @@
+#include "species/canyon/day_rafflesia.h"
+
+#include "enemy/enemy_stats.h"
+#include "enemy/species_ids.h"
+
+void DayRafflesia::InitStatus(int32_t slot, int32_t level) { ApplySpeciesStats(slot, kSpeciesDayRafflesia, level); }
+
+void DayRafflesia::Update() {
+    if (status.hp < 1) Retire(1, 0, 0);
+}
+
+void DayRafflesia::DrawDayNightRafflesia() {
+    DrawSheetCell(Rect{0, 64, 128, 192}, 64.0f, 64.0f, 1.5f, 1.5f);
+}

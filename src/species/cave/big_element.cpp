@@ -1,0 +1,14 @@
+#include "species/cave/big_element.h"
+
+#include "enemy/enemy_stats.h"
+#include "enemy/species_ids.h"
+
+void BigElement::InitStatus(int32_t slot, int32_t level) { ApplySpeciesStats(slot, kSpeciesBigElement, level); }
+
+void BigElement::Update() {
+    if (status.hp < 1) Retire(1, 0, 0);
+}
+
+void BigElement::Draw() {
+    DrawSheetCell(Rect{0, 0, 64, 64}, 32.0f, 28.0f, 3.0f, 3.0f);
+}

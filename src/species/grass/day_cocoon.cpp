@@ -1,0 +1,14 @@
+#include "species/grass/day_cocoon.h"
+
+#include "enemy/enemy_stats.h"
+#include "enemy/species_ids.h"
+
+void DayCocoon::InitStatus(int32_t slot, int32_t level) { ApplySpeciesStats(slot, kSpeciesDayCocoon, level); }
+
+void DayCocoon::Update() {
+    if (status.hp < 1) Retire(1, 0, 0);
+}
+
+void DayCocoon::DrawDayNightCocoon() {
+    DrawSheetCell(Rect{0, 64, 64, 128}, 32.0f, 32.0f, 2.0f, 2.0f);
+}
