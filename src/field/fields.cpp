@@ -13,10 +13,10 @@
 
 namespace {
 
-constexpr FieldTimeline kGrassDay{1, 1800, kBigButterFly, 1890, 2010, 3600, kScorpion, 3750, 4110, 1, false};
-constexpr FieldTimeline kGrassNight{2, 1800, kBigMoth, 1890, 2010, 3600, kSpider, 3750, 4110, 1, false};
-constexpr FieldTimeline kCanyonDay{3, 2700, kEagle, 2790, 2910, 5400, kBigDayRafflesia, 5550, 5910, 2, true};
-constexpr FieldTimeline kCanyonNight{4, 2700, kBat, 2790, 2910, 5400, kBigNightRafflesia, 5550, 5910, 2, true};
+constexpr FieldTimeline kGrassDay{1, 1800, kSpeciesBigButterFly, 1890, 2010, 3600, kSpeciesScorpion, 3750, 4110, 1, false};
+constexpr FieldTimeline kGrassNight{2, 1800, kSpeciesBigMoth, 1890, 2010, 3600, kSpeciesSpider, 3750, 4110, 1, false};
+constexpr FieldTimeline kCanyonDay{3, 2700, kSpeciesEagle, 2790, 2910, 5400, kSpeciesBigDayRafflesia, 5550, 5910, 2, true};
+constexpr FieldTimeline kCanyonNight{4, 2700, kSpeciesBat, 2790, 2910, 5400, kSpeciesBigNightRafflesia, 5550, 5910, 2, true};
 
 constexpr float kBackgroundHeight = 720.0f;
 constexpr int32_t kFadeMidpoint = 60;
@@ -123,12 +123,12 @@ int32_t FieldCave::Update() {
     const int32_t t = state.frame;
     RunSchedule(Schedule, t, state.route);
 
-    if (t == kCaveBigElementFrame) SpawnBoss(t, kBigElement, 0, kMidBossX, kMidBossY, 3);
-    if (t == kCaveMagicStoneFrame) SpawnBoss(t, kMagicStone, 0, kMidBossX, kMidBossY, 3);
+    if (t == kCaveBigElementFrame) SpawnBoss(t, kSpeciesBigElement, 0, kMidBossX, kMidBossY, 3);
+    if (t == kCaveMagicStoneFrame) SpawnBoss(t, kSpeciesMagicStone, 0, kMidBossX, kMidBossY, 3);
     if (Difficulty == 3 && t == kCaveFirstFormFrame)
-        SpawnBoss(t, kGrandMagicStone, 0, state.bossPosition.x, state.bossPosition.y, 3);
+        SpawnBoss(t, kSpeciesGrandMagicStone, 0, state.bossPosition.x, state.bossPosition.y, 3);
     if (Difficulty == 3 && t == kCaveSecondFormFrame)
-        SpawnBoss(t, kGrandMagicStone, 1, state.bossPosition.x, state.bossPosition.y, 3);
+        SpawnBoss(t, kSpeciesGrandMagicStone, 1, state.bossPosition.x, state.bossPosition.y, 3);
     if (t == kCaveResultFrame) ShowResult(state, 5);
     if (t == kCaveFadeFrame) StartClosingFade();
 
@@ -138,12 +138,12 @@ int32_t FieldCave::Update() {
     // the stone's, so the first form holds from the frame after the stone's.
     int32_t holder = -1;
     if (InWindow(t, kCaveBigElementFrame)) {
-        holder = LastActiveOf(kBigElement);
+        holder = LastActiveOf(kSpeciesBigElement);
     } else if (InWindow(t, kCaveMagicStoneFrame)) {
-        holder = LastActiveOf(kMagicStone);
+        holder = LastActiveOf(kSpeciesMagicStone);
         if (holder >= 0) state.bossPosition = GetEnemyPosition(holder);
     } else if (InWindow(t, kCaveFirstFormFrame) || InWindow(t, kCaveSecondFormFrame)) {
-        holder = LastActiveOf(kGrandMagicStone);
+        holder = LastActiveOf(kSpeciesGrandMagicStone);
         if (holder >= 0) state.bossPosition = GetEnemyPosition(holder);
     }
     if (holder < 0) state.frame = t + 1;

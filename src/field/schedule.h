@@ -10,32 +10,7 @@
 #include <cstdint>
 #include <initializer_list>
 
-// Species ids as the schedules name them.
-enum ScheduleSpecies : int32_t {
-    kButterFly = 1,
-    kMiddleButterFly = 2,
-    kDayCocoon = 3,
-    kBigButterFly = 4,
-    kScorpion = 5,
-    kMoth = 6,
-    kMiddleMoth = 7,
-    kNightCocoon = 8,
-    kBigMoth = 9,
-    kSpider = 10,
-    kDayMushroom = 11,
-    kDayRafflesia = 13,
-    kEagle = 14,
-    kBigDayRafflesia = 15,
-    kNightMushroom = 16,
-    kNightRafflesia = 18,
-    kBat = 19,
-    kBigNightRafflesia = 20,
-    kElement = 21,
-    kBigElement = 23,
-    kMagicStone = 24,
-    kFloorCrystal = 25,
-    kGrandMagicStone = 99,
-};
+#include "enemy/species_ids.h"
 
 struct WavePoint {
     float x = 0.0f;

@@ -48,122 +48,122 @@ struct ScheduleTable {
 // event by event and is held to its header alone.
 const ScheduleTable kTables[] = {
     // FieldGrassDay::ScheduleRoute1
-    {"FieldGrassDay::ScheduleRoute1", &FieldGrassDay::ScheduleRoute1, 30, 3450, 293, {{kButterFly, 261}, {kMiddleButterFly, 20}, {kDayCocoon, 12}},
+    {"FieldGrassDay::ScheduleRoute1", &FieldGrassDay::ScheduleRoute1, 30, 3450, 293, {{kSpeciesButterFly, 261}, {kSpeciesMiddleButterFly, 20}, {kSpeciesDayCocoon, 12}},
      {
 
      }},
     // FieldGrassDay::ScheduleRoute2
-    {"FieldGrassDay::ScheduleRoute2", &FieldGrassDay::ScheduleRoute2, 2160, 3540, 134, {{kButterFly, 122}, {kMiddleButterFly, 8}, {kDayCocoon, 4}},
+    {"FieldGrassDay::ScheduleRoute2", &FieldGrassDay::ScheduleRoute2, 2160, 3540, 134, {{kSpeciesButterFly, 122}, {kSpeciesMiddleButterFly, 8}, {kSpeciesDayCocoon, 4}},
      {
-        {2160, 2380, {{kButterFly, 20, V({0, 2, 3}), 0}, {kDayCocoon, 1, V({0}), 0}}},
-        {2410, 2940, {{kButterFly, 42, V({0, 1, 4, 5}), 0}, {kMiddleButterFly, 3, V({0}), 0}, {kDayCocoon, 2, V({1, 2}), 0}}},
-        {3000, 3540, {{kButterFly, 60, V({0, 1, 6, 7}), 0}, {kMiddleButterFly, 5, V({0}), 0}, {kDayCocoon, 1, V({0}), 0}}},
+        {2160, 2380, {{kSpeciesButterFly, 20, V({0, 2, 3}), 0}, {kSpeciesDayCocoon, 1, V({0}), 0}}},
+        {2410, 2940, {{kSpeciesButterFly, 42, V({0, 1, 4, 5}), 0}, {kSpeciesMiddleButterFly, 3, V({0}), 0}, {kSpeciesDayCocoon, 2, V({1, 2}), 0}}},
+        {3000, 3540, {{kSpeciesButterFly, 60, V({0, 1, 6, 7}), 0}, {kSpeciesMiddleButterFly, 5, V({0}), 0}, {kSpeciesDayCocoon, 1, V({0}), 0}}},
      }},
     // FieldGrassDay::ScheduleRoute3
-    {"FieldGrassDay::ScheduleRoute3", &FieldGrassDay::ScheduleRoute3, 2160, 3470, 140, {{kButterFly, 129}, {kMiddleButterFly, 7}, {kDayCocoon, 4}},
+    {"FieldGrassDay::ScheduleRoute3", &FieldGrassDay::ScheduleRoute3, 2160, 3470, 140, {{kSpeciesButterFly, 129}, {kSpeciesMiddleButterFly, 7}, {kSpeciesDayCocoon, 4}},
      {
-        {2160, 2365, {{kButterFly, 22, V({2, 3, 4, 5}), 0}, {kMiddleButterFly, 1, V({0}), 0}, {kDayCocoon, 1, V({0}), 0}}},
-        {2400, 2990, {{kButterFly, 40, V({0, 1, 4, 5}), 0}, {kMiddleButterFly, 3, V({0}), 0}, {kDayCocoon, 2, V({1, 2}), 0}}},
-        {3000, 3470, {{kButterFly, 67, V({0, 1, 6, 7}), 0}, {kMiddleButterFly, 3, V({0}), 0}, {kDayCocoon, 1, V({0}), 0}}},
+        {2160, 2365, {{kSpeciesButterFly, 22, V({2, 3, 4, 5}), 0}, {kSpeciesMiddleButterFly, 1, V({0}), 0}, {kSpeciesDayCocoon, 1, V({0}), 0}}},
+        {2400, 2990, {{kSpeciesButterFly, 40, V({0, 1, 4, 5}), 0}, {kSpeciesMiddleButterFly, 3, V({0}), 0}, {kSpeciesDayCocoon, 2, V({1, 2}), 0}}},
+        {3000, 3470, {{kSpeciesButterFly, 67, V({0, 1, 6, 7}), 0}, {kSpeciesMiddleButterFly, 3, V({0}), 0}, {kSpeciesDayCocoon, 1, V({0}), 0}}},
      }},
     // FieldGrassNight::ScheduleRoute1
-    {"FieldGrassNight::ScheduleRoute1", &FieldGrassNight::ScheduleRoute1, 30, 3420, 326, {{kMoth, 298}, {kMiddleMoth, 19}, {kNightCocoon, 9}},
+    {"FieldGrassNight::ScheduleRoute1", &FieldGrassNight::ScheduleRoute1, 30, 3420, 326, {{kSpeciesMoth, 298}, {kSpeciesMiddleMoth, 19}, {kSpeciesNightCocoon, 9}},
      {
-        {30, 580, {{kMoth, 62, V({0, 1, 4, 5, 6, 7}), 0}, {kMiddleMoth, 3, V({0}), 0}, {kNightCocoon, 2, V({0, 1}), 0}}},
-        {610, 1160, {{kMoth, 66, V({0, 1, 2, 3, 6, 7}), 0}, {kMiddleMoth, 2, V({0}), 0}, {kNightCocoon, 2, V({1, 2}), 0}}},
-        {1205, 1680, {{kMoth, 39, V({0, 1, 2, 3}), 0}, {kMiddleMoth, 3, V({0}), 0}, {kNightCocoon, 1, V({2}), 0}}},
-        {2160, 2370, {{kMoth, 29, V({0, 1, 3}), 0}, {kMiddleMoth, 1, V({0}), 0}}},
-        {2400, 2985, {{kMoth, 63, V({0, 1, 2, 4, 5}), 0}, {kMiddleMoth, 5, V({0}), 0}, {kNightCocoon, 2, V({1, 2}), 0}}},
-        {3030, 3420, {{kMoth, 39, V({0, 1, 2, 3}), 0}, {kMiddleMoth, 5, V({0}), 0}, {kNightCocoon, 2, V({1, 2}), 0}}},
+        {30, 580, {{kSpeciesMoth, 62, V({0, 1, 4, 5, 6, 7}), 0}, {kSpeciesMiddleMoth, 3, V({0}), 0}, {kSpeciesNightCocoon, 2, V({0, 1}), 0}}},
+        {610, 1160, {{kSpeciesMoth, 66, V({0, 1, 2, 3, 6, 7}), 0}, {kSpeciesMiddleMoth, 2, V({0}), 0}, {kSpeciesNightCocoon, 2, V({1, 2}), 0}}},
+        {1205, 1680, {{kSpeciesMoth, 39, V({0, 1, 2, 3}), 0}, {kSpeciesMiddleMoth, 3, V({0}), 0}, {kSpeciesNightCocoon, 1, V({2}), 0}}},
+        {2160, 2370, {{kSpeciesMoth, 29, V({0, 1, 3}), 0}, {kSpeciesMiddleMoth, 1, V({0}), 0}}},
+        {2400, 2985, {{kSpeciesMoth, 63, V({0, 1, 2, 4, 5}), 0}, {kSpeciesMiddleMoth, 5, V({0}), 0}, {kSpeciesNightCocoon, 2, V({1, 2}), 0}}},
+        {3030, 3420, {{kSpeciesMoth, 39, V({0, 1, 2, 3}), 0}, {kSpeciesMiddleMoth, 5, V({0}), 0}, {kSpeciesNightCocoon, 2, V({1, 2}), 0}}},
      }},
     // FieldGrassNight::ScheduleRoute2
-    {"FieldGrassNight::ScheduleRoute2", &FieldGrassNight::ScheduleRoute2, 2160, 3440, 149, {{kMoth, 125}, {kMiddleMoth, 16}, {kNightCocoon, 8}},
+    {"FieldGrassNight::ScheduleRoute2", &FieldGrassNight::ScheduleRoute2, 2160, 3440, 149, {{kSpeciesMoth, 125}, {kSpeciesMiddleMoth, 16}, {kSpeciesNightCocoon, 8}},
      {
-        {2160, 2380, {{kMoth, 36, V({1}), 0}, {kMiddleMoth, 3, V({0}), 0}, {kNightCocoon, 2, V({1, 2}), 0}}},
-        {2410, 2990, {{kMoth, 45, V({0, 1, 2, 3, 4, 5}), 0}, {kMiddleMoth, 8, V({0}), 0}, {kNightCocoon, 3, V({1, 2}), 0}}},
-        {3000, 3440, {{kMoth, 44, V({0, 1, 2, 3, 6, 7}), 0}, {kMiddleMoth, 5, V({0}), 0}, {kNightCocoon, 3, V({0, 1, 2}), 0}}},
+        {2160, 2380, {{kSpeciesMoth, 36, V({1}), 0}, {kSpeciesMiddleMoth, 3, V({0}), 0}, {kSpeciesNightCocoon, 2, V({1, 2}), 0}}},
+        {2410, 2990, {{kSpeciesMoth, 45, V({0, 1, 2, 3, 4, 5}), 0}, {kSpeciesMiddleMoth, 8, V({0}), 0}, {kSpeciesNightCocoon, 3, V({1, 2}), 0}}},
+        {3000, 3440, {{kSpeciesMoth, 44, V({0, 1, 2, 3, 6, 7}), 0}, {kSpeciesMiddleMoth, 5, V({0}), 0}, {kSpeciesNightCocoon, 3, V({0, 1, 2}), 0}}},
      }},
     // FieldGrassNight::ScheduleRoute3
-    {"FieldGrassNight::ScheduleRoute3", &FieldGrassNight::ScheduleRoute3, 2160, 3470, 162, {{kMoth, 146}, {kMiddleMoth, 13}, {kNightCocoon, 3}},
+    {"FieldGrassNight::ScheduleRoute3", &FieldGrassNight::ScheduleRoute3, 2160, 3470, 162, {{kSpeciesMoth, 146}, {kSpeciesMiddleMoth, 13}, {kSpeciesNightCocoon, 3}},
      {
-        {2160, 2390, {{kMoth, 20, V({1}), 0}, {kMiddleMoth, 3, V({0}), 0}, {kNightCocoon, 1, V({1}), 0}}},
-        {2420, 2985, {{kMoth, 74, V({1, 4, 5, 6, 7}), 0}, {kMiddleMoth, 6, V({0}), 0}, {kNightCocoon, 1, V({0}), 0}}},
-        {3020, 3470, {{kMoth, 52, V({0, 1, 2, 3}), 0}, {kMiddleMoth, 4, V({0}), 0}, {kNightCocoon, 1, V({0}), 0}}},
+        {2160, 2390, {{kSpeciesMoth, 20, V({1}), 0}, {kSpeciesMiddleMoth, 3, V({0}), 0}, {kSpeciesNightCocoon, 1, V({1}), 0}}},
+        {2420, 2985, {{kSpeciesMoth, 74, V({1, 4, 5, 6, 7}), 0}, {kSpeciesMiddleMoth, 6, V({0}), 0}, {kSpeciesNightCocoon, 1, V({0}), 0}}},
+        {3020, 3470, {{kSpeciesMoth, 52, V({0, 1, 2, 3}), 0}, {kSpeciesMiddleMoth, 4, V({0}), 0}, {kSpeciesNightCocoon, 1, V({0}), 0}}},
      }},
     // FieldCanyonDay::ScheduleRoute1
-    {"FieldCanyonDay::ScheduleRoute1", &FieldCanyonDay::ScheduleRoute1, 30, 5270, 374, {{kButterFly, 296}, {kDayMushroom, 52}, {kMiddleButterFly, 15}, {kDayRafflesia, 8}, {kBigButterFly, 2}, {kDayCocoon, 1}},
+    {"FieldCanyonDay::ScheduleRoute1", &FieldCanyonDay::ScheduleRoute1, 30, 5270, 374, {{kSpeciesButterFly, 296}, {kSpeciesDayMushroom, 52}, {kSpeciesMiddleButterFly, 15}, {kSpeciesDayRafflesia, 8}, {kSpeciesBigButterFly, 2}, {kSpeciesDayCocoon, 1}},
      {
-        {30, 570, {{kButterFly, 35, V({1}), 0}, {kDayMushroom, 7, V({0}), 0}, {kMiddleButterFly, 2, V({0}), 0}, {kDayRafflesia, 1, V({0}), 0}}},
-        {600, 1120, {{kButterFly, 30, V({1, 2, 3}), 0}, {kDayMushroom, 9, V({0}), 0}, {kMiddleButterFly, 2, V({1}), 0}, {kDayRafflesia, 2, V({0}), 0}}},
-        {1210, 1720, {{kButterFly, 10, V({1, 2, 3}), 0}, {kDayMushroom, 10, V({0}), 0}, {kDayCocoon, 1, V({0}), 0}, {kBigButterFly, 1, V({0}), 1}, {kDayRafflesia, 1, V({1}), 0}}},
-        {1900, 2380, {{kButterFly, 40, V({1}), 0}, {kDayMushroom, 9, V({0}), 0}, {kMiddleButterFly, 1, V({3}), 0}}},
-        {2410, 2600, {{kButterFly, 38, V({1}), 0}, {kMiddleButterFly, 1, V({2}), 0}}},
-        {3060, 3560, {{kButterFly, 53, V({0, 1}), 0}, {kDayMushroom, 3, V({0}), 0}, {kMiddleButterFly, 1, V({0}), 0}, {kBigButterFly, 1, V({0}), 1}, {kDayRafflesia, 1, V({0}), 0}}},
-        {3620, 4140, {{kDayMushroom, 14, V({0}), 0}, {kButterFly, 12, V({1}), 0}, {kMiddleButterFly, 2, V({0}), 0}, {kDayRafflesia, 1, V({1}), 0}}},
-        {4200, 4790, {{kButterFly, 37, V({1, 2, 3}), 0}, {kMiddleButterFly, 3, V({1, 2}), 2}, {kDayRafflesia, 2, V({2}), 0}}},
-        {4800, 5270, {{kButterFly, 41, V({1, 2, 3}), 0}, {kMiddleButterFly, 3, V({0, 3}), 0}}},
+        {30, 570, {{kSpeciesButterFly, 35, V({1}), 0}, {kSpeciesDayMushroom, 7, V({0}), 0}, {kSpeciesMiddleButterFly, 2, V({0}), 0}, {kSpeciesDayRafflesia, 1, V({0}), 0}}},
+        {600, 1120, {{kSpeciesButterFly, 30, V({1, 2, 3}), 0}, {kSpeciesDayMushroom, 9, V({0}), 0}, {kSpeciesMiddleButterFly, 2, V({1}), 0}, {kSpeciesDayRafflesia, 2, V({0}), 0}}},
+        {1210, 1720, {{kSpeciesButterFly, 10, V({1, 2, 3}), 0}, {kSpeciesDayMushroom, 10, V({0}), 0}, {kSpeciesDayCocoon, 1, V({0}), 0}, {kSpeciesBigButterFly, 1, V({0}), 1}, {kSpeciesDayRafflesia, 1, V({1}), 0}}},
+        {1900, 2380, {{kSpeciesButterFly, 40, V({1}), 0}, {kSpeciesDayMushroom, 9, V({0}), 0}, {kSpeciesMiddleButterFly, 1, V({3}), 0}}},
+        {2410, 2600, {{kSpeciesButterFly, 38, V({1}), 0}, {kSpeciesMiddleButterFly, 1, V({2}), 0}}},
+        {3060, 3560, {{kSpeciesButterFly, 53, V({0, 1}), 0}, {kSpeciesDayMushroom, 3, V({0}), 0}, {kSpeciesMiddleButterFly, 1, V({0}), 0}, {kSpeciesBigButterFly, 1, V({0}), 1}, {kSpeciesDayRafflesia, 1, V({0}), 0}}},
+        {3620, 4140, {{kSpeciesDayMushroom, 14, V({0}), 0}, {kSpeciesButterFly, 12, V({1}), 0}, {kSpeciesMiddleButterFly, 2, V({0}), 0}, {kSpeciesDayRafflesia, 1, V({1}), 0}}},
+        {4200, 4790, {{kSpeciesButterFly, 37, V({1, 2, 3}), 0}, {kSpeciesMiddleButterFly, 3, V({1, 2}), 2}, {kSpeciesDayRafflesia, 2, V({2}), 0}}},
+        {4800, 5270, {{kSpeciesButterFly, 41, V({1, 2, 3}), 0}, {kSpeciesMiddleButterFly, 3, V({0, 3}), 0}}},
      }},
     // FieldCanyonDay::ScheduleRoute2
-    {"FieldCanyonDay::ScheduleRoute2", &FieldCanyonDay::ScheduleRoute2, 3060, 5270, 144, {{kButterFly, 113}, {kDayMushroom, 15}, {kMiddleButterFly, 11}, {kDayRafflesia, 3}, {kDayCocoon, 1}, {kBigButterFly, 1}},
+    {"FieldCanyonDay::ScheduleRoute2", &FieldCanyonDay::ScheduleRoute2, 3060, 5270, 144, {{kSpeciesButterFly, 113}, {kSpeciesDayMushroom, 15}, {kSpeciesMiddleButterFly, 11}, {kSpeciesDayRafflesia, 3}, {kSpeciesDayCocoon, 1}, {kSpeciesBigButterFly, 1}},
      {
-        {3060, 3550, {{kButterFly, 24, V({1, 3}), 0}, {kMiddleButterFly, 4, V({0, 2, 3}), 0}, {kDayRafflesia, 1, V({0}), 0}}},
-        {3640, 4180, {{kButterFly, 30, V({0, 1, 2}), 0}, {kDayMushroom, 9, V({0}), 0}, {kMiddleButterFly, 2, V({0}), 0}, {kDayCocoon, 1, V({0}), 0}, {kDayRafflesia, 1, V({1}), 0}}},
-        {4200, 4760, {{kButterFly, 26, V({1, 4, 5}), 0}, {kMiddleButterFly, 2, V({2, 3}), 0}, {kBigButterFly, 1, V({0}), 1}, {kDayMushroom, 1, V({0}), 0}, {kDayRafflesia, 1, V({2}), 0}}},
-        {4820, 5270, {{kButterFly, 33, V({0, 1}), 0}, {kDayMushroom, 5, V({0}), 0}, {kMiddleButterFly, 3, V({0, 1}), 0}}},
+        {3060, 3550, {{kSpeciesButterFly, 24, V({1, 3}), 0}, {kSpeciesMiddleButterFly, 4, V({0, 2, 3}), 0}, {kSpeciesDayRafflesia, 1, V({0}), 0}}},
+        {3640, 4180, {{kSpeciesButterFly, 30, V({0, 1, 2}), 0}, {kSpeciesDayMushroom, 9, V({0}), 0}, {kSpeciesMiddleButterFly, 2, V({0}), 0}, {kSpeciesDayCocoon, 1, V({0}), 0}, {kSpeciesDayRafflesia, 1, V({1}), 0}}},
+        {4200, 4760, {{kSpeciesButterFly, 26, V({1, 4, 5}), 0}, {kSpeciesMiddleButterFly, 2, V({2, 3}), 0}, {kSpeciesBigButterFly, 1, V({0}), 1}, {kSpeciesDayMushroom, 1, V({0}), 0}, {kSpeciesDayRafflesia, 1, V({2}), 0}}},
+        {4820, 5270, {{kSpeciesButterFly, 33, V({0, 1}), 0}, {kSpeciesDayMushroom, 5, V({0}), 0}, {kSpeciesMiddleButterFly, 3, V({0, 1}), 0}}},
      }},
     // FieldCanyonDay::ScheduleRoute3
-    {"FieldCanyonDay::ScheduleRoute3", &FieldCanyonDay::ScheduleRoute3, 3060, 5310, 164, {{kButterFly, 134}, {kDayMushroom, 18}, {kMiddleButterFly, 7}, {kDayRafflesia, 3}, {kDayCocoon, 1}, {kBigButterFly, 1}},
+    {"FieldCanyonDay::ScheduleRoute3", &FieldCanyonDay::ScheduleRoute3, 3060, 5310, 164, {{kSpeciesButterFly, 134}, {kSpeciesDayMushroom, 18}, {kSpeciesMiddleButterFly, 7}, {kSpeciesDayRafflesia, 3}, {kSpeciesDayCocoon, 1}, {kSpeciesBigButterFly, 1}},
      {
-        {3060, 3570, {{kButterFly, 19, V({0, 1}), 0}, {kDayMushroom, 7, V({0}), 0}, {kMiddleButterFly, 2, V({0}), 0}, {kDayCocoon, 1, V({0}), 0}, {kDayRafflesia, 1, V({0}), 0}}},
-        {3690, 4190, {{kButterFly, 28, V({0, 1}), 0}, {kDayMushroom, 2, V({0}), 0}, {kMiddleButterFly, 1, V({0}), 0}, {kBigButterFly, 1, V({0}), 1}}},
-        {4220, 4760, {{kButterFly, 22, V({0, 1, 2, 3}), 0}, {kDayMushroom, 9, V({0}), 0}, {kDayRafflesia, 2, V({1, 2}), 0}, {kMiddleButterFly, 1, V({1}), 0}}},
-        {4820, 5310, {{kButterFly, 65, V({0, 1}), 0}, {kMiddleButterFly, 3, V({1, 2, 3}), 0}}},
+        {3060, 3570, {{kSpeciesButterFly, 19, V({0, 1}), 0}, {kSpeciesDayMushroom, 7, V({0}), 0}, {kSpeciesMiddleButterFly, 2, V({0}), 0}, {kSpeciesDayCocoon, 1, V({0}), 0}, {kSpeciesDayRafflesia, 1, V({0}), 0}}},
+        {3690, 4190, {{kSpeciesButterFly, 28, V({0, 1}), 0}, {kSpeciesDayMushroom, 2, V({0}), 0}, {kSpeciesMiddleButterFly, 1, V({0}), 0}, {kSpeciesBigButterFly, 1, V({0}), 1}}},
+        {4220, 4760, {{kSpeciesButterFly, 22, V({0, 1, 2, 3}), 0}, {kSpeciesDayMushroom, 9, V({0}), 0}, {kSpeciesDayRafflesia, 2, V({1, 2}), 0}, {kSpeciesMiddleButterFly, 1, V({1}), 0}}},
+        {4820, 5310, {{kSpeciesButterFly, 65, V({0, 1}), 0}, {kSpeciesMiddleButterFly, 3, V({1, 2, 3}), 0}}},
      }},
     // FieldCanyonNight::ScheduleRoute1
-    {"FieldCanyonNight::ScheduleRoute1", &FieldCanyonNight::ScheduleRoute1, 30, 5330, 332, {{kMoth, 216}, {kNightMushroom, 84}, {kMiddleMoth, 22}, {kNightRafflesia, 7}, {kBigMoth, 2}, {kNightCocoon, 1}},
+    {"FieldCanyonNight::ScheduleRoute1", &FieldCanyonNight::ScheduleRoute1, 30, 5330, 332, {{kSpeciesMoth, 216}, {kSpeciesNightMushroom, 84}, {kSpeciesMiddleMoth, 22}, {kSpeciesNightRafflesia, 7}, {kSpeciesBigMoth, 2}, {kSpeciesNightCocoon, 1}},
      {
-        {30, 590, {{kMoth, 28, V({1}), 0}, {kNightMushroom, 14, V({0}), 0}, {kMiddleMoth, 3, V({0, 1}), 0}, {kNightRafflesia, 2, V({0}), 0}}},
-        {650, 1070, {{kMoth, 18, V({1, 2, 3}), 0}, {kNightMushroom, 18, V({0}), 0}, {kMiddleMoth, 2, V({1}), 0}, {kBigMoth, 1, V({0}), 1}}},
-        {1220, 1790, {{kMoth, 30, V({1, 2, 3}), 0}, {kNightMushroom, 8, V({0}), 0}, {kMiddleMoth, 3, V({0}), 0}}},
-        {1820, 2390, {{kMoth, 17, V({1, 2}), 0}, {kMiddleMoth, 5, V({0, 1, 2, 3}), 0}, {kNightMushroom, 4, V({0}), 0}, {kNightRafflesia, 1, V({1}), 0}}},
-        {2480, 2630, {{kMoth, 15, V({1, 3}), 0}, {kNightRafflesia, 1, V({2}), 0}}},
-        {3060, 3550, {{kMoth, 12, V({1, 2, 3}), 0}, {kNightMushroom, 11, V({0}), 0}, {kMiddleMoth, 2, V({0, 1}), 0}, {kNightRafflesia, 2, V({1, 2}), 0}}},
-        {3610, 4180, {{kMoth, 42, V({0, 1, 2, 3}), 0}, {kNightMushroom, 11, V({0}), 0}, {kMiddleMoth, 2, V({0}), 0}, {kNightCocoon, 1, V({0}), 0}}},
-        {4210, 4780, {{kMoth, 27, V({1}), 0}, {kNightMushroom, 10, V({0}), 0}, {kMiddleMoth, 2, V({2, 3}), 0}, {kBigMoth, 1, V({0}), 1}, {kNightRafflesia, 1, V({0}), 0}}},
-        {4800, 5330, {{kMoth, 27, V({1, 2, 3}), 0}, {kNightMushroom, 8, V({0}), 0}, {kMiddleMoth, 3, V({0, 1}), 0}}},
+        {30, 590, {{kSpeciesMoth, 28, V({1}), 0}, {kSpeciesNightMushroom, 14, V({0}), 0}, {kSpeciesMiddleMoth, 3, V({0, 1}), 0}, {kSpeciesNightRafflesia, 2, V({0}), 0}}},
+        {650, 1070, {{kSpeciesMoth, 18, V({1, 2, 3}), 0}, {kSpeciesNightMushroom, 18, V({0}), 0}, {kSpeciesMiddleMoth, 2, V({1}), 0}, {kSpeciesBigMoth, 1, V({0}), 1}}},
+        {1220, 1790, {{kSpeciesMoth, 30, V({1, 2, 3}), 0}, {kSpeciesNightMushroom, 8, V({0}), 0}, {kSpeciesMiddleMoth, 3, V({0}), 0}}},
+        {1820, 2390, {{kSpeciesMoth, 17, V({1, 2}), 0}, {kSpeciesMiddleMoth, 5, V({0, 1, 2, 3}), 0}, {kSpeciesNightMushroom, 4, V({0}), 0}, {kSpeciesNightRafflesia, 1, V({1}), 0}}},
+        {2480, 2630, {{kSpeciesMoth, 15, V({1, 3}), 0}, {kSpeciesNightRafflesia, 1, V({2}), 0}}},
+        {3060, 3550, {{kSpeciesMoth, 12, V({1, 2, 3}), 0}, {kSpeciesNightMushroom, 11, V({0}), 0}, {kSpeciesMiddleMoth, 2, V({0, 1}), 0}, {kSpeciesNightRafflesia, 2, V({1, 2}), 0}}},
+        {3610, 4180, {{kSpeciesMoth, 42, V({0, 1, 2, 3}), 0}, {kSpeciesNightMushroom, 11, V({0}), 0}, {kSpeciesMiddleMoth, 2, V({0}), 0}, {kSpeciesNightCocoon, 1, V({0}), 0}}},
+        {4210, 4780, {{kSpeciesMoth, 27, V({1}), 0}, {kSpeciesNightMushroom, 10, V({0}), 0}, {kSpeciesMiddleMoth, 2, V({2, 3}), 0}, {kSpeciesBigMoth, 1, V({0}), 1}, {kSpeciesNightRafflesia, 1, V({0}), 0}}},
+        {4800, 5330, {{kSpeciesMoth, 27, V({1, 2, 3}), 0}, {kSpeciesNightMushroom, 8, V({0}), 0}, {kSpeciesMiddleMoth, 3, V({0, 1}), 0}}},
      }},
     // FieldCanyonNight::ScheduleRoute2
-    {"FieldCanyonNight::ScheduleRoute2", &FieldCanyonNight::ScheduleRoute2, 3060, 5290, 169, {{kMoth, 107}, {kNightMushroom, 44}, {kMiddleMoth, 11}, {kNightRafflesia, 3}, {kNightCocoon, 3}, {kBigMoth, 1}},
+    {"FieldCanyonNight::ScheduleRoute2", &FieldCanyonNight::ScheduleRoute2, 3060, 5290, 169, {{kSpeciesMoth, 107}, {kSpeciesNightMushroom, 44}, {kSpeciesMiddleMoth, 11}, {kSpeciesNightRafflesia, 3}, {kSpeciesNightCocoon, 3}, {kSpeciesBigMoth, 1}},
      {
-        {3060, 3590, {{kMoth, 28, V({1}), 0}, {kNightMushroom, 8, V({0}), 0}, {kBigMoth, 1, V({0}), 1}, {kNightRafflesia, 1, V({0}), 0}}},
-        {3600, 4170, {{kMoth, 41, V({1, 2, 3}), 0}, {kNightMushroom, 8, V({0}), 0}, {kMiddleMoth, 5, V({0}), 0}, {kNightRafflesia, 1, V({0}), 0}}},
-        {4200, 4780, {{kMoth, 24, V({1, 2, 3}), 0}, {kNightMushroom, 12, V({0}), 0}, {kMiddleMoth, 2, V({1}), 0}, {kNightCocoon, 2, V({0}), 0}, {kNightRafflesia, 1, V({1}), 0}}},
-        {4840, 5290, {{kNightMushroom, 16, V({0}), 0}, {kMoth, 14, V({1}), 0}, {kMiddleMoth, 4, V({0, 2, 3}), 0}, {kNightCocoon, 1, V({0}), 0}}},
+        {3060, 3590, {{kSpeciesMoth, 28, V({1}), 0}, {kSpeciesNightMushroom, 8, V({0}), 0}, {kSpeciesBigMoth, 1, V({0}), 1}, {kSpeciesNightRafflesia, 1, V({0}), 0}}},
+        {3600, 4170, {{kSpeciesMoth, 41, V({1, 2, 3}), 0}, {kSpeciesNightMushroom, 8, V({0}), 0}, {kSpeciesMiddleMoth, 5, V({0}), 0}, {kSpeciesNightRafflesia, 1, V({0}), 0}}},
+        {4200, 4780, {{kSpeciesMoth, 24, V({1, 2, 3}), 0}, {kSpeciesNightMushroom, 12, V({0}), 0}, {kSpeciesMiddleMoth, 2, V({1}), 0}, {kSpeciesNightCocoon, 2, V({0}), 0}, {kSpeciesNightRafflesia, 1, V({1}), 0}}},
+        {4840, 5290, {{kSpeciesNightMushroom, 16, V({0}), 0}, {kSpeciesMoth, 14, V({1}), 0}, {kSpeciesMiddleMoth, 4, V({0, 2, 3}), 0}, {kSpeciesNightCocoon, 1, V({0}), 0}}},
      }},
     // FieldCanyonNight::ScheduleRoute3
-    {"FieldCanyonNight::ScheduleRoute3", &FieldCanyonNight::ScheduleRoute3, 3060, 5340, 159, {{kMoth, 113}, {kNightMushroom, 30}, {kMiddleMoth, 8}, {kNightCocoon, 4}, {kNightRafflesia, 3}, {kBigMoth, 1}},
+    {"FieldCanyonNight::ScheduleRoute3", &FieldCanyonNight::ScheduleRoute3, 3060, 5340, 159, {{kSpeciesMoth, 113}, {kSpeciesNightMushroom, 30}, {kSpeciesMiddleMoth, 8}, {kSpeciesNightCocoon, 4}, {kSpeciesNightRafflesia, 3}, {kSpeciesBigMoth, 1}},
      {
-        {3060, 3560, {{kMoth, 20, V({1, 2, 3}), 0}, {kNightMushroom, 8, V({0}), 0}, {kMiddleMoth, 3, V({0, 1}), 0}, {kNightRafflesia, 2, V({0}), 0}, {kNightCocoon, 1, V({0}), 0}}},
-        {3620, 4190, {{kMoth, 28, V({1}), 0}, {kNightMushroom, 6, V({0}), 0}, {kNightCocoon, 1, V({1}), 0}, {kBigMoth, 1, V({0}), 1}}},
-        {4220, 4790, {{kMoth, 20, V({1, 2, 3}), 0}, {kNightMushroom, 8, V({0}), 0}, {kMiddleMoth, 3, V({0, 1}), 0}, {kNightRafflesia, 1, V({0}), 0}}},
-        {4800, 5340, {{kMoth, 45, V({0, 1}), 0}, {kNightMushroom, 8, V({0}), 0}, {kMiddleMoth, 2, V({2, 3}), 0}, {kNightCocoon, 2, V({0, 1}), 0}}},
+        {3060, 3560, {{kSpeciesMoth, 20, V({1, 2, 3}), 0}, {kSpeciesNightMushroom, 8, V({0}), 0}, {kSpeciesMiddleMoth, 3, V({0, 1}), 0}, {kSpeciesNightRafflesia, 2, V({0}), 0}, {kSpeciesNightCocoon, 1, V({0}), 0}}},
+        {3620, 4190, {{kSpeciesMoth, 28, V({1}), 0}, {kSpeciesNightMushroom, 6, V({0}), 0}, {kSpeciesNightCocoon, 1, V({1}), 0}, {kSpeciesBigMoth, 1, V({0}), 1}}},
+        {4220, 4790, {{kSpeciesMoth, 20, V({1, 2, 3}), 0}, {kSpeciesNightMushroom, 8, V({0}), 0}, {kSpeciesMiddleMoth, 3, V({0, 1}), 0}, {kSpeciesNightRafflesia, 1, V({0}), 0}}},
+        {4800, 5340, {{kSpeciesMoth, 45, V({0, 1}), 0}, {kSpeciesNightMushroom, 8, V({0}), 0}, {kSpeciesMiddleMoth, 2, V({2, 3}), 0}, {kSpeciesNightCocoon, 2, V({0, 1}), 0}}},
      }},
     // FieldCave::Schedule
-    {"FieldCave::Schedule", &FieldCave::Schedule, 30, 7200, 713, {{kButterFly, 312}, {kMoth, 292}, {kDayMushroom, 32}, {kNightMushroom, 32}, {kMiddleButterFly, 15}, {kMiddleMoth, 13}, {kNightRafflesia, 5}, {kElement, 4}, {kDayRafflesia, 4}, {kBigButterFly, 2}, {kBigMoth, 2}},
+    {"FieldCave::Schedule", &FieldCave::Schedule, 30, 7200, 713, {{kSpeciesButterFly, 312}, {kSpeciesMoth, 292}, {kSpeciesDayMushroom, 32}, {kSpeciesNightMushroom, 32}, {kSpeciesMiddleButterFly, 15}, {kSpeciesMiddleMoth, 13}, {kSpeciesNightRafflesia, 5}, {kSpeciesElement, 4}, {kSpeciesDayRafflesia, 4}, {kSpeciesBigButterFly, 2}, {kSpeciesBigMoth, 2}},
      {
-        {30, 580, {{kButterFly, 18, V({1, 3}), 0}, {kMoth, 16, V({1, 2}), 0}, {kDayMushroom, 4, V({1}), 0}, {kNightMushroom, 4, V({1}), 0}, {kMiddleButterFly, 2, V({0, 1}), 0}, {kMiddleMoth, 2, V({0, 1}), 0}, {kBigButterFly, 1, V({0}), 0}}},
-        {600, 1180, {{kButterFly, 36, V({1}), 0}, {kMoth, 25, V({1}), 0}, {kBigMoth, 1, V({0}), 0}}},
-        {1210, 1770, {{kMoth, 23, V({1}), 0}, {kButterFly, 18, V({1}), 0}, {kDayMushroom, 6, V({0}), 0}, {kNightMushroom, 6, V({0}), 0}, {kElement, 1, V({0}), 0}}},
-        {1800, 2340, {{kButterFly, 28, V({1, 2}), 0}, {kMoth, 19, V({1, 3}), 0}, {kDayMushroom, 2, V({0}), 0}, {kNightMushroom, 2, V({0}), 0}, {kMiddleButterFly, 1, V({0}), 0}, {kMiddleMoth, 1, V({0}), 0}, {kDayRafflesia, 1, V({0}), 0}, {kNightRafflesia, 1, V({0}), 0}}},
-        {2400, 2940, {{kDayMushroom, 10, V({0, 1}), 0}, {kNightMushroom, 10, V({0, 1}), 0}, {kButterFly, 8, V({1}), 0}, {kMoth, 8, V({1}), 0}, {kDayRafflesia, 1, V({1}), 0}, {kNightRafflesia, 1, V({1}), 0}, {kElement, 1, V({1}), 0}}},
-        {3000, 3570, {{kButterFly, 45, V({1, 2}), 0}, {kMoth, 45, V({0, 1, 3}), 0}, {kMiddleButterFly, 1, V({2}), 0}, {kMiddleMoth, 1, V({2}), 0}, {kNightRafflesia, 1, V({0}), 0}}},
-        {3660, 4190, {{kButterFly, 26, V({1}), 0}, {kMoth, 26, V({1}), 0}, {kDayMushroom, 4, V({0}), 0}, {kNightMushroom, 4, V({0}), 0}, {kMiddleButterFly, 1, V({1}), 0}, {kMiddleMoth, 1, V({1}), 0}, {kNightRafflesia, 1, V({0}), 0}, {kElement, 1, V({0}), 0}}},
-        {4200, 4780, {{kMoth, 31, V({1}), 0}, {kButterFly, 29, V({1}), 0}, {kMiddleButterFly, 1, V({0}), 0}, {kMiddleMoth, 1, V({0}), 0}, {kBigMoth, 1, V({0}), 0}, {kDayRafflesia, 1, V({0}), 0}}},
-        {4810, 5380, {{kButterFly, 27, V({1}), 0}, {kMoth, 27, V({1}), 0}, {kMiddleButterFly, 2, V({0, 1}), 0}, {kMiddleMoth, 2, V({0, 1}), 0}, {kBigButterFly, 1, V({0}), 0}}},
-        {5410, 5990, {{kMoth, 21, V({1, 2, 3}), 0}, {kButterFly, 20, V({1, 2}), 0}, {kMiddleMoth, 4, V({0, 1, 2, 3}), 0}, {kMiddleButterFly, 2, V({0, 1}), 0}}},
-        {6000, 6540, {{kButterFly, 14, V({1, 2, 3}), 0}, {kMoth, 10, V({1, 2, 3}), 0}, {kDayMushroom, 6, V({0}), 0}, {kNightMushroom, 6, V({0}), 0}, {kMiddleButterFly, 2, V({1}), 0}, {kDayRafflesia, 1, V({1}), 0}}},
-        {6660, 7190, {{kMoth, 41, V({0, 1}), 0}, {kButterFly, 36, V({0, 1}), 0}, {kMiddleButterFly, 3, V({0, 2, 3}), 0}, {kMiddleMoth, 1, V({0}), 0}, {kNightRafflesia, 1, V({0}), 0}, {kElement, 1, V({1}), 0}}},
-        {7200, 7200, {{kButterFly, 7, V({1}), 0}}},
+        {30, 580, {{kSpeciesButterFly, 18, V({1, 3}), 0}, {kSpeciesMoth, 16, V({1, 2}), 0}, {kSpeciesDayMushroom, 4, V({1}), 0}, {kSpeciesNightMushroom, 4, V({1}), 0}, {kSpeciesMiddleButterFly, 2, V({0, 1}), 0}, {kSpeciesMiddleMoth, 2, V({0, 1}), 0}, {kSpeciesBigButterFly, 1, V({0}), 0}}},
+        {600, 1180, {{kSpeciesButterFly, 36, V({1}), 0}, {kSpeciesMoth, 25, V({1}), 0}, {kSpeciesBigMoth, 1, V({0}), 0}}},
+        {1210, 1770, {{kSpeciesMoth, 23, V({1}), 0}, {kSpeciesButterFly, 18, V({1}), 0}, {kSpeciesDayMushroom, 6, V({0}), 0}, {kSpeciesNightMushroom, 6, V({0}), 0}, {kSpeciesElement, 1, V({0}), 0}}},
+        {1800, 2340, {{kSpeciesButterFly, 28, V({1, 2}), 0}, {kSpeciesMoth, 19, V({1, 3}), 0}, {kSpeciesDayMushroom, 2, V({0}), 0}, {kSpeciesNightMushroom, 2, V({0}), 0}, {kSpeciesMiddleButterFly, 1, V({0}), 0}, {kSpeciesMiddleMoth, 1, V({0}), 0}, {kSpeciesDayRafflesia, 1, V({0}), 0}, {kSpeciesNightRafflesia, 1, V({0}), 0}}},
+        {2400, 2940, {{kSpeciesDayMushroom, 10, V({0, 1}), 0}, {kSpeciesNightMushroom, 10, V({0, 1}), 0}, {kSpeciesButterFly, 8, V({1}), 0}, {kSpeciesMoth, 8, V({1}), 0}, {kSpeciesDayRafflesia, 1, V({1}), 0}, {kSpeciesNightRafflesia, 1, V({1}), 0}, {kSpeciesElement, 1, V({1}), 0}}},
+        {3000, 3570, {{kSpeciesButterFly, 45, V({1, 2}), 0}, {kSpeciesMoth, 45, V({0, 1, 3}), 0}, {kSpeciesMiddleButterFly, 1, V({2}), 0}, {kSpeciesMiddleMoth, 1, V({2}), 0}, {kSpeciesNightRafflesia, 1, V({0}), 0}}},
+        {3660, 4190, {{kSpeciesButterFly, 26, V({1}), 0}, {kSpeciesMoth, 26, V({1}), 0}, {kSpeciesDayMushroom, 4, V({0}), 0}, {kSpeciesNightMushroom, 4, V({0}), 0}, {kSpeciesMiddleButterFly, 1, V({1}), 0}, {kSpeciesMiddleMoth, 1, V({1}), 0}, {kSpeciesNightRafflesia, 1, V({0}), 0}, {kSpeciesElement, 1, V({0}), 0}}},
+        {4200, 4780, {{kSpeciesMoth, 31, V({1}), 0}, {kSpeciesButterFly, 29, V({1}), 0}, {kSpeciesMiddleButterFly, 1, V({0}), 0}, {kSpeciesMiddleMoth, 1, V({0}), 0}, {kSpeciesBigMoth, 1, V({0}), 0}, {kSpeciesDayRafflesia, 1, V({0}), 0}}},
+        {4810, 5380, {{kSpeciesButterFly, 27, V({1}), 0}, {kSpeciesMoth, 27, V({1}), 0}, {kSpeciesMiddleButterFly, 2, V({0, 1}), 0}, {kSpeciesMiddleMoth, 2, V({0, 1}), 0}, {kSpeciesBigButterFly, 1, V({0}), 0}}},
+        {5410, 5990, {{kSpeciesMoth, 21, V({1, 2, 3}), 0}, {kSpeciesButterFly, 20, V({1, 2}), 0}, {kSpeciesMiddleMoth, 4, V({0, 1, 2, 3}), 0}, {kSpeciesMiddleButterFly, 2, V({0, 1}), 0}}},
+        {6000, 6540, {{kSpeciesButterFly, 14, V({1, 2, 3}), 0}, {kSpeciesMoth, 10, V({1, 2, 3}), 0}, {kSpeciesDayMushroom, 6, V({0}), 0}, {kSpeciesNightMushroom, 6, V({0}), 0}, {kSpeciesMiddleButterFly, 2, V({1}), 0}, {kSpeciesDayRafflesia, 1, V({1}), 0}}},
+        {6660, 7190, {{kSpeciesMoth, 41, V({0, 1}), 0}, {kSpeciesButterFly, 36, V({0, 1}), 0}, {kSpeciesMiddleButterFly, 3, V({0, 2, 3}), 0}, {kSpeciesMiddleMoth, 1, V({0}), 0}, {kSpeciesNightRafflesia, 1, V({0}), 0}, {kSpeciesElement, 1, V({1}), 0}}},
+        {7200, 7200, {{kSpeciesButterFly, 7, V({1}), 0}}},
      }},
 };
 
@@ -205,10 +205,10 @@ bool IsHoldFrame(int32_t fieldId, int32_t frame) {
 
 bool IsScheduledSpecies(int32_t s) {
     switch (s) {
-    case kButterFly: case kMiddleButterFly: case kDayCocoon: case kBigButterFly:
-    case kMoth: case kMiddleMoth: case kNightCocoon: case kBigMoth:
-    case kDayMushroom: case kDayRafflesia: case kNightMushroom: case kNightRafflesia:
-    case kElement:
+    case kSpeciesButterFly: case kSpeciesMiddleButterFly: case kSpeciesDayCocoon: case kSpeciesBigButterFly:
+    case kSpeciesMoth: case kSpeciesMiddleMoth: case kSpeciesNightCocoon: case kSpeciesBigMoth:
+    case kSpeciesDayMushroom: case kSpeciesDayRafflesia: case kSpeciesNightMushroom: case kSpeciesNightRafflesia:
+    case kSpeciesElement:
         return true;
     default:
         return false;
@@ -320,27 +320,27 @@ bool OnFlyerGrid(float x) { return x >= 240.0f && x <= 1040.0f && std::fmod(x - 
 // playfield for their arcs, ground enemies in their bands.
 bool EntersByConvention(int32_t species, int32_t variant, float x, float y) {
     switch (species) {
-    case kButterFly:
-    case kMoth:
+    case kSpeciesButterFly:
+    case kSpeciesMoth:
         return (OnFlyerGrid(x) && y >= -100.0f && y <= -50.0f) ||
                ((x == 240.0f || x == 1040.0f) && y >= 50.0f && y <= 500.0f);
-    case kMiddleButterFly:
-    case kMiddleMoth:
+    case kSpeciesMiddleButterFly:
+    case kSpeciesMiddleMoth:
         if (variant == 2) return x == 140.0f && y >= 250.0f && y <= 350.0f;
         if (variant == 3) return x == 1140.0f && y >= 250.0f && y <= 350.0f;
         return x >= 490.0f && x <= 790.0f && (y == -100.0f || y == -50.0f);
-    case kDayCocoon:
-    case kNightCocoon:
+    case kSpeciesDayCocoon:
+    case kSpeciesNightCocoon:
         return x >= 440.0f && x <= 840.0f && OneOf(y, {-50.0f, -75.0f, -100.0f});
-    case kDayMushroom:
-    case kNightMushroom:
+    case kSpeciesDayMushroom:
+    case kSpeciesNightMushroom:
         return x >= 340.0f && x <= 940.0f && y == -50.0f;
-    case kDayRafflesia:
-    case kNightRafflesia:
+    case kSpeciesDayRafflesia:
+    case kSpeciesNightRafflesia:
         return x >= 540.0f && x <= 740.0f && (y == -100.0f || y == -50.0f);
-    case kElement: return x == 640.0f && y == -100.0f;
-    case kBigButterFly: return x == 640.0f && y == -200.0f;
-    case kBigMoth: return x == 1140.0f && y == 200.0f;
+    case kSpeciesElement: return x == 640.0f && y == -100.0f;
+    case kSpeciesBigButterFly: return x == 640.0f && y == -200.0f;
+    case kSpeciesBigMoth: return x == 1140.0f && y == 200.0f;
     default: return false;
     }
 }
@@ -353,7 +353,7 @@ void CheckFormations(std::vector<std::string>& out, const char* name, const Spaw
         const std::string at = "wave " + std::to_string(i) + " (frame " + std::to_string(w.first) + ")";
         if (w.last > w.first && !OneOf(static_cast<float>(w.period), {5, 10, 15, 20, 30, 40, 45, 55, 60}))
             Report(out, name, at + ": period " + std::to_string(w.period));
-        if (w.species != kButterFly && w.species != kMoth) continue;
+        if (w.species != kSpeciesButterFly && w.species != kSpeciesMoth) continue;
         for (int32_t k = 0; k < w.steps.count && k < kWavePointMax; ++k) {
             const WavePoint& d = w.steps.at[k];
             const bool sideways = d.y == 0.0f && OneOf(d.x, {0, 50, -50, 100, -100, 150, -150, 200, -200, 250,
@@ -387,7 +387,7 @@ void CheckEvents(std::vector<std::string>& out, const ScheduleTable& table, cons
         if (wi >= 0 && wi <= kMaxWindows) windows[wi].Add(e, route1);
         const std::string at = "frame " + std::to_string(e.frame);
         if (IsHoldFrame(owner.fieldId, e.frame)) Report(out, table.name, at + ": on a hold frame");
-        if (e.species == kFloorCrystal) Report(out, table.name, at + ": FloorCrystal");
+        if (e.species == kSpeciesFloorCrystal) Report(out, table.name, at + ": FloorCrystal");
         if (RemovedInFirstFrame(e.species, e.variant, e.x, e.y, 2.0f))
             Report(out, table.name, at + ": species " + std::to_string(e.species) + " at (" +
                                         std::to_string(static_cast<int>(e.x)) + ", " +
@@ -443,8 +443,8 @@ struct FirstStep {
 FirstStep FirstFrameStep(int32_t species, int32_t variant, float scroll) {
     constexpr float kDeg = 0.017453292f;
     switch (species) {
-    case kButterFly:
-    case kMoth:
+    case kSpeciesButterFly:
+    case kSpeciesMoth:
         switch (variant) {
         case 0: return {0.0f, 10.0f, 0.0f};
         case 1: return {0.0f, 0.0f, 8.0f};
@@ -458,29 +458,29 @@ FirstStep FirstFrameStep(int32_t species, int32_t variant, float scroll) {
         case 11: case 12: return {-13.3f, 0.0f, 0.0f};
         default: return {};
         }
-    case kMiddleButterFly:
-    case kMiddleMoth: {
-        const float speed = species == kMiddleButterFly ? 9.0f : 12.0f;
+    case kSpeciesMiddleButterFly:
+    case kSpeciesMiddleMoth: {
+        const float speed = species == kSpeciesMiddleButterFly ? 9.0f : 12.0f;
         if (variant == 0 || variant == 1) return {0.0f, 9.0f, 0.0f};
         if (variant == 2) return {std::cos(-60.0f * kDeg) * speed, std::sin(-60.0f * kDeg) * 3.0f, 0.0f};
         if (variant == 3) return {std::cos(-120.0f * kDeg) * speed, std::sin(-120.0f * kDeg) * 3.0f, 0.0f};
         return {};
     }
-    case kDayCocoon: case kNightCocoon: case kDayRafflesia: case kNightRafflesia:
+    case kSpeciesDayCocoon: case kSpeciesNightCocoon: case kSpeciesDayRafflesia: case kSpeciesNightRafflesia:
         return variant >= 0 && variant <= 2 ? FirstStep{0.0f, scroll, 0.0f} : FirstStep{};
-    case kDayMushroom: case kNightMushroom:
+    case kSpeciesDayMushroom: case kSpeciesNightMushroom:
         return variant == 0 || variant == 1 ? FirstStep{0.0f, scroll, 0.0f} : FirstStep{};
-    case kElement: return {0.0f, 10.0f, 2.0f};
-    case kBigButterFly: return {0.0f, 10.0f, 2.0f};
-    case kBigMoth: return {-6.4f, -0.5f, 2.0f};
+    case kSpeciesElement: return {0.0f, 10.0f, 2.0f};
+    case kSpeciesBigButterFly: return {0.0f, 10.0f, 2.0f};
+    case kSpeciesBigMoth: return {-6.4f, -0.5f, 2.0f};
     default: return {0.0f, 0.0f, 20.0f};
     }
 }
 
 float RemovalMargin(int32_t species) {
     switch (species) {
-    case kButterFly: return 100.0f;
-    case kBigButterFly: case kBigMoth: return 400.0f;
+    case kSpeciesButterFly: return 100.0f;
+    case kSpeciesBigButterFly: case kSpeciesBigMoth: return 400.0f;
     default: return 200.0f;
     }
 }

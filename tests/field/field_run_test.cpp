@@ -19,9 +19,9 @@ bool IsTimelineSpawn(const FieldTimeline* f, const SpawnEvent& e) {
     if (f != nullptr)
         return (e.frame == f->midBossFrame && e.species == f->midBossSpecies) ||
                (e.frame == f->bossFrame && e.species == f->bossSpecies);
-    return (e.frame == kCaveBigElementFrame && e.species == kBigElement) ||
-           (e.frame == kCaveMagicStoneFrame && e.species == kMagicStone) ||
-           ((e.frame == kCaveFirstFormFrame || e.frame == kCaveSecondFormFrame) && e.species == kGrandMagicStone);
+    return (e.frame == kCaveBigElementFrame && e.species == kSpeciesBigElement) ||
+           (e.frame == kCaveMagicStoneFrame && e.species == kSpeciesMagicStone) ||
+           ((e.frame == kCaveFirstFormFrame || e.frame == kCaveSecondFormFrame) && e.species == kSpeciesGrandMagicStone);
 }
 
 struct RunResult {
@@ -180,7 +180,7 @@ TEST_F(FieldTest, CaveAtDifficulty3PlaysBothFormsOfTheFinalBoss) {
     ASSERT_GT(r.framesPlayed, 0);
     EXPECT_EQ(r.bossesSeen, 4);
     int forms = 0;
-    for (const SpawnEvent& e : Spawns()) forms += e.species == kGrandMagicStone ? 1 : 0;
+    for (const SpawnEvent& e : Spawns()) forms += e.species == kSpeciesGrandMagicStone ? 1 : 0;
     EXPECT_EQ(forms, 2);
     EXPECT_EQ(r.endCounter, kCaveFadeFrame + 61);
     // The big element, the stone and the second form hold 300 frames each; the

@@ -12,6 +12,7 @@
 #include "core/field_globals.h"
 #include "core/score.h"
 #include "enemy/enemy.h"
+#include "enemy/species_ids.h"
 #include "field/field_state.h"
 #include "field/fields.h"
 #include "field/schedule.h"
@@ -61,22 +62,10 @@ inline void Retire(int slot) {
     EnemyPool[slot].x = EnemyPool[slot].y = EnemyPool[slot].z = 0.0f;
 }
 
-// The species that may hold a timeline's counter.
-inline bool IsHoldingSpecies(int32_t s) {
-    switch (s) {
-    case kBigButterFly: case kScorpion: case kBigMoth: case kSpider: case kEagle:
-    case kBigDayRafflesia: case kBat: case kBigNightRafflesia: case kBigElement:
-    case kMagicStone: case kGrandMagicStone:
-        return true;
-    default:
-        return false;
-    }
-}
-
 // The small and middle enemies leave at once (they have no behaviour here).
 inline void ClearSmallEnemies() {
     for (int i = 0; i < kEnemyCount; ++i)
-        if (EnemyPool[i].active != 0 && !IsHoldingSpecies(EnemyPool[i].species)) Retire(i);
+        if (EnemyPool[i].active != 0 && !IsBossSpecies(EnemyPool[i].species)) Retire(i);
 }
 
 inline void RetireAll(int32_t species) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/item.h"
+#include "enemy/enemy_gauge.h"
 #include "field/field_state.h"
 #include "field/fields.h"
 #include "field_test_support.h"
@@ -40,7 +41,7 @@ TEST_F(GrassDayTimeline, RouteOneOpensWithTheDivingLineAndTheCocoon) {
     for (int i = 0; i < 7; ++i) {
         const SpawnEvent& e = Spawns()[i];
         EXPECT_EQ(e.frame, 30 + 10 * i);
-        EXPECT_EQ(e.species, kButterFly);
+        EXPECT_EQ(e.species, kSpeciesButterFly);
         EXPECT_EQ(e.variant, 0);
         EXPECT_EQ(e.x, 640.0f - 50.0f * static_cast<float>(i));
         EXPECT_EQ(e.y, -50.0f);
@@ -49,7 +50,7 @@ TEST_F(GrassDayTimeline, RouteOneOpensWithTheDivingLineAndTheCocoon) {
     }
     const SpawnEvent& cocoon = Spawns().back();
     EXPECT_EQ(cocoon.frame, 300);
-    EXPECT_EQ(cocoon.species, kDayCocoon);
+    EXPECT_EQ(cocoon.species, kSpeciesDayCocoon);
     EXPECT_EQ(cocoon.variant, 0);
     EXPECT_EQ(cocoon.x, 640.0f);
     EXPECT_EQ(cocoon.y, -50.0f);
@@ -59,12 +60,16 @@ TEST_F(GrassDayTimeline, RouteOneOpensWithTheDivingLineAndTheCocoon) {
 
 TEST_F(GrassDayTimeline, RouteOneBrings293SmallAndMiddleEnemies) {
     field_test::SetGaugesForRoute(1);
-    RunTo<FieldGrassDay>(FieldGrassDayState, 3600);
+    while (FieldGrassDayState.frame < 3600) {
+        FieldGrassDay::Update();
+        field_test::ClearSmallEnemies();
+        field_test::RetireAll(kSpeciesBigButterFly);  // shot down at once
+    }
     EXPECT_EQ(FieldGrassDayState.route, 1);
-    EXPECT_EQ(CountSpawnsOf(kButterFly), 261);
-    EXPECT_EQ(CountSpawnsOf(kMiddleButterFly), 20);
-    EXPECT_EQ(CountSpawnsOf(kDayCocoon), 12);
-    EXPECT_EQ(CountSpawnsOf(kBigButterFly), 1);
+    EXPECT_EQ(CountSpawnsOf(kSpeciesButterFly), 261);
+    EXPECT_EQ(CountSpawnsOf(kSpeciesMiddleButterFly), 20);
+    EXPECT_EQ(CountSpawnsOf(kSpeciesDayCocoon), 12);
+    EXPECT_EQ(CountSpawnsOf(kSpeciesBigButterFly), 1);
     EXPECT_EQ(Spawns().size(), 294u);
 }
 
@@ -74,12 +79,12 @@ TEST_F(GrassDayTimeline, MidBossHoldsTheCounterAt1801UntilItDies) {
     ASSERT_FALSE(Spawns().empty());
     const SpawnEvent& boss = Spawns().back();
     EXPECT_EQ(boss.frame, 1800);
-    EXPECT_EQ(boss.species, kBigButterFly);
+    EXPECT_EQ(boss.species, kSpeciesBigButterFly);
     EXPECT_EQ(boss.x, 640.0f);
     EXPECT_EQ(boss.y, -200.0f);
     EXPECT_EQ(boss.level, 1);
     EXPECT_EQ(FieldGrassDayState.frame, 1801);
-    field_test::EnsureActive(kBigButterFly);
+    field_test::EnsureActive(kSpeciesBigButterFly);
     const size_t before = Spawns().size();
     for (int i = 0; i < 500; ++i) {
         EXPECT_EQ(FieldGrassDay::Update(), 0);
@@ -87,7 +92,7 @@ TEST_F(GrassDayTimeline, MidBossHoldsTheCounterAt1801UntilItDies) {
     }
     EXPECT_EQ(Spawns().size(), before);  // the schedule runs at 1801 and has nothing there
     EXPECT_EQ(WhiteoutActive, 0);
-    field_test::RetireAll(kBigButterFly);
+    field_test::RetireAll(kSpeciesBigButterFly);
     FieldGrassDay::Update();
     EXPECT_EQ(FieldGrassDayState.frame, 1802);
 }
@@ -95,36 +100,36 @@ TEST_F(GrassDayTimeline, MidBossHoldsTheCounterAt1801UntilItDies) {
 TEST_F(GrassDayTimeline, BossHoldsTheCounterAt3601AndTheResultFollows) {
     FieldGrassDayState.frame = 3600;
     FieldGrassDay::Update();
-    EXPECT_EQ(Spawns().back().species, kScorpion);
+    EXPECT_EQ(Spawns().back().species, kSpeciesScorpion);
     EXPECT_EQ(Spawns().back().x, 640.0f);
     EXPECT_EQ(Spawns().back().y, -50.0f);
-    field_test::EnsureActive(kScorpion);
+    field_test::EnsureActive(kSpeciesScorpion);
     for (int i = 0; i < 100; ++i) FieldGrassDay::Update();
     EXPECT_EQ(FieldGrassDayState.frame, 3601);
     EXPECT_EQ(FieldGrassDayState.scrollSpeed, 2.0f);  // only the canyon brakes
-    field_test::RetireAll(kScorpion);
+    field_test::RetireAll(kSpeciesScorpion);
     FieldGrassDay::Update();
     EXPECT_EQ(FieldGrassDayState.frame, 3602);
 }
 
 TEST_F(GrassDayTimeline, AnotherSpeciesDoesNotHoldTheMidBossWindow) {
-    Plant(kScorpion);
-    Plant(kButterFly);
+    Plant(kSpeciesScorpion);
+    Plant(kSpeciesButterFly);
     FieldGrassDayState.frame = 1801;
     FieldGrassDay::Update();
     EXPECT_EQ(FieldGrassDayState.frame, 1802);
     // Past its window the mid-boss species holds nothing either.
-    Plant(kBigButterFly);
+    Plant(kSpeciesBigButterFly);
     FieldGrassDayState.frame = 1812;
     FieldGrassDay::Update();
     EXPECT_EQ(FieldGrassDayState.frame, 1813);
 }
 
 TEST_F(GrassDayTimeline, MidBossLostToAFullPoolLetsTheWindowPass) {
-    for (int i = 0; i < kEnemyCount; ++i) Plant(kButterFly);
+    for (int i = 0; i < kEnemyCount; ++i) Plant(kSpeciesButterFly);
     FieldGrassDayState.frame = 1800;
     FieldGrassDay::Update();
-    EXPECT_FALSE(AnyActive(kBigButterFly));
+    EXPECT_FALSE(AnyActive(kSpeciesBigButterFly));
     FieldGrassDay::Update();
     EXPECT_EQ(FieldGrassDayState.frame, 1802);
 }
@@ -208,16 +213,16 @@ using GrassNightTimeline = FieldTest;
 TEST_F(GrassNightTimeline, BigMothAt1800AndSpiderAt3600HoldTheirWindows) {
     FieldGrassNightState.frame = 1800;
     FieldGrassNight::Update();
-    EXPECT_EQ(Spawns().back().species, kBigMoth);
+    EXPECT_EQ(Spawns().back().species, kSpeciesBigMoth);
     EXPECT_EQ(Spawns().back().y, -200.0f);
-    field_test::EnsureActive(kBigMoth);
+    field_test::EnsureActive(kSpeciesBigMoth);
     for (int i = 0; i < 20; ++i) FieldGrassNight::Update();
     EXPECT_EQ(FieldGrassNightState.frame, 1801);
-    field_test::RetireAll(kBigMoth);
+    field_test::RetireAll(kSpeciesBigMoth);
     FieldGrassNightState.frame = 3600;
     FieldGrassNight::Update();
-    EXPECT_EQ(Spawns().back().species, kSpider);
-    field_test::EnsureActive(kSpider);
+    EXPECT_EQ(Spawns().back().species, kSpeciesSpider);
+    field_test::EnsureActive(kSpeciesSpider);
     for (int i = 0; i < 20; ++i) FieldGrassNight::Update();
     EXPECT_EQ(FieldGrassNightState.frame, 3601);
 }
@@ -227,10 +232,10 @@ using CanyonTimeline = FieldTest;
 TEST_F(CanyonTimeline, BossBrakesTheScrollBy0008ToExactlyZeroAndItStaysZero) {
     FieldCanyonDayState.frame = 5400;
     FieldCanyonDay::Update();
-    EXPECT_EQ(Spawns().back().species, kBigDayRafflesia);
+    EXPECT_EQ(Spawns().back().species, kSpeciesBigDayRafflesia);
     EXPECT_EQ(Spawns().back().level, 2);
     EXPECT_EQ(FieldCanyonDayState.scrollSpeed, 2.0f);  // the spawn frame does not brake
-    field_test::EnsureActive(kBigDayRafflesia);
+    field_test::EnsureActive(kSpeciesBigDayRafflesia);
     float expected = 2.0f;
     int frames = 0;
     while (expected > 0.0f) {
@@ -246,7 +251,7 @@ TEST_F(CanyonTimeline, BossBrakesTheScrollBy0008ToExactlyZeroAndItStaysZero) {
     const float y = FieldCanyonDayState.scroll.y;
     for (int i = 0; i < 10; ++i) FieldCanyonDay::Update();
     EXPECT_EQ(FieldCanyonDayState.scroll.y, y);
-    field_test::RetireAll(kBigDayRafflesia);
+    field_test::RetireAll(kSpeciesBigDayRafflesia);
     RunTo<FieldCanyonDay>(FieldCanyonDayState, 5600);
     EXPECT_EQ(FieldCanyonDayState.scrollSpeed, 0.0f);
     EXPECT_EQ(ResultField, 3);
@@ -255,13 +260,13 @@ TEST_F(CanyonTimeline, BossBrakesTheScrollBy0008ToExactlyZeroAndItStaysZero) {
 TEST_F(CanyonTimeline, NightMidBossHoldsAt2701WithoutBraking) {
     FieldCanyonNightState.frame = 2700;
     FieldCanyonNight::Update();
-    EXPECT_EQ(Spawns().back().species, kBat);
+    EXPECT_EQ(Spawns().back().species, kSpeciesBat);
     EXPECT_EQ(Spawns().back().y, -200.0f);
-    field_test::EnsureActive(kBat);
+    field_test::EnsureActive(kSpeciesBat);
     for (int i = 0; i < 30; ++i) FieldCanyonNight::Update();
     EXPECT_EQ(FieldCanyonNightState.frame, 2701);
     EXPECT_EQ(FieldCanyonNightState.scrollSpeed, 2.0f);
-    field_test::RetireAll(kBat);
+    field_test::RetireAll(kSpeciesBat);
     RunTo<FieldCanyonNight>(FieldCanyonNightState, 2791);
     EXPECT_EQ(WhiteoutActive, 1);
 }
@@ -271,12 +276,12 @@ using CaveTimeline = FieldTest;
 TEST_F(CaveTimeline, BigElementAndStoneHoldTheirWindows) {
     FieldCaveState.frame = 3600;
     FieldCave::Update();
-    EXPECT_EQ(Spawns().back().species, kBigElement);
+    EXPECT_EQ(Spawns().back().species, kSpeciesBigElement);
     EXPECT_EQ(Spawns().back().level, 3);
-    field_test::EnsureActive(kBigElement);
+    field_test::EnsureActive(kSpeciesBigElement);
     for (int i = 0; i < 10; ++i) FieldCave::Update();
     EXPECT_EQ(FieldCaveState.frame, 3601);
-    field_test::RetireAll(kBigElement);
+    field_test::RetireAll(kSpeciesBigElement);
     FieldCave::Update();
     EXPECT_EQ(FieldCaveState.frame, 3602);
 
@@ -284,10 +289,10 @@ TEST_F(CaveTimeline, BigElementAndStoneHoldTheirWindows) {
     Spawns().clear();
     FieldCave::Update();
     ASSERT_EQ(Spawns().size(), 8u);  // the last row and the stone
-    EXPECT_EQ(Spawns().back().species, kMagicStone);
+    EXPECT_EQ(Spawns().back().species, kSpeciesMagicStone);
     EXPECT_EQ(Spawns().back().x, 640.0f);
     EXPECT_EQ(Spawns().back().y, -200.0f);
-    field_test::EnsureActive(kMagicStone);
+    field_test::EnsureActive(kSpeciesMagicStone);
     for (int i = 0; i < 10; ++i) FieldCave::Update();
     EXPECT_EQ(FieldCaveState.frame, 7201);
     EXPECT_EQ(Spawns().size(), 8u);
@@ -300,7 +305,7 @@ TEST_F(CaveTimeline, BelowDifficulty3TheStoneLeadsStraightToTheResult) {
         FieldCaveState.cleared = 0;
         Spawns().clear();
         RunTo<FieldCave>(FieldCaveState, 7351);
-        EXPECT_EQ(CountSpawnsOf(kGrandMagicStone), 0);
+        EXPECT_EQ(CountSpawnsOf(kSpeciesGrandMagicStone), 0);
         EXPECT_EQ(ResultPending, 1);
         EXPECT_EQ(ResultField, 5);
         EXPECT_EQ(FieldCaveState.cleared, 1);
@@ -311,25 +316,25 @@ TEST_F(CaveTimeline, FirstFormHoldsOnlyAfterTheStoneWindow) {
     Difficulty = 3;
     FieldCaveState.frame = 7205;
     FieldCave::Update();
-    ASSERT_EQ(Spawns().back().species, kGrandMagicStone);
+    ASSERT_EQ(Spawns().back().species, kSpeciesGrandMagicStone);
     EXPECT_EQ(Spawns().back().variant, 0);
     EXPECT_EQ(Spawns().back().route, 1);
     EXPECT_EQ(Spawns().back().level, 3);
-    field_test::EnsureActive(kGrandMagicStone);
+    field_test::EnsureActive(kSpeciesGrandMagicStone);
     // 7206 to 7211 test only the stone: the counter runs on to 7212.
     for (int i = 0; i < 6; ++i) FieldCave::Update();
     EXPECT_EQ(FieldCaveState.frame, 7212);
     for (int i = 0; i < 30; ++i) FieldCave::Update();
     EXPECT_EQ(FieldCaveState.frame, 7212);
-    field_test::RetireAll(kGrandMagicStone);
+    field_test::RetireAll(kSpeciesGrandMagicStone);
     RunTo<FieldCave>(FieldCaveState, 7221);
-    EXPECT_EQ(Spawns().back().species, kGrandMagicStone);
+    EXPECT_EQ(Spawns().back().species, kSpeciesGrandMagicStone);
     EXPECT_EQ(Spawns().back().variant, 1);
     EXPECT_EQ(Spawns().back().frame, 7220);
-    field_test::EnsureActive(kGrandMagicStone);
+    field_test::EnsureActive(kSpeciesGrandMagicStone);
     for (int i = 0; i < 10; ++i) FieldCave::Update();
     EXPECT_EQ(FieldCaveState.frame, 7221);
-    field_test::RetireAll(kGrandMagicStone);
+    field_test::RetireAll(kSpeciesGrandMagicStone);
     FieldCave::Update();
     EXPECT_EQ(FieldCaveState.frame, 7222);
 }
@@ -351,7 +356,7 @@ TEST_F(CaveTimeline, ResultAt7350AndFadeAt7710) {
 namespace {
 
 bool EnemyPositionsReadable() {
-    const int slot = Plant(kButterFly, 500.0f, 300.0f);
+    const int slot = Plant(kSpeciesButterFly, 500.0f, 300.0f);
     const Vec3 p = GetEnemyPosition(slot);
     Retire(slot);
     return p.x == 500.0f && p.y == 300.0f;
@@ -361,7 +366,7 @@ TEST_F(CaveTimeline, FinalBossRisesWhereTheStoneAndThenItsFirstFormWereLastSeen)
     if (!EnemyPositionsReadable()) GTEST_SKIP() << "enemy positions are not readable yet";
     Difficulty = 3;
     FieldCaveState.frame = 7201;
-    const int stone = Plant(kMagicStone, 600.0f, 150.0f);
+    const int stone = Plant(kSpeciesMagicStone, 600.0f, 150.0f);
     FieldCave::Update();
     EnemyPool[stone].x = 610.0f;
     EnemyPool[stone].y = 170.0f;
@@ -369,24 +374,80 @@ TEST_F(CaveTimeline, FinalBossRisesWhereTheStoneAndThenItsFirstFormWereLastSeen)
     EXPECT_EQ(FieldCaveState.frame, 7201);
     Retire(stone);  // its position is zeroed: the last copy stays
     RunTo<FieldCave>(FieldCaveState, 7206);
-    ASSERT_EQ(Spawns().back().species, kGrandMagicStone);
+    ASSERT_EQ(Spawns().back().species, kSpeciesGrandMagicStone);
     EXPECT_EQ(Spawns().back().x, 610.0f);
     EXPECT_EQ(Spawns().back().y, 170.0f);
 
-    field_test::EnsureActive(kGrandMagicStone, 610.0f, 170.0f);
+    field_test::EnsureActive(kSpeciesGrandMagicStone, 610.0f, 170.0f);
     RunTo<FieldCave>(FieldCaveState, 7212);
     for (int i = 0; i < kEnemyCount; ++i)
-        if (EnemyPool[i].species == kGrandMagicStone) {
+        if (EnemyPool[i].species == kSpeciesGrandMagicStone) {
             EnemyPool[i].x = 420.0f;
             EnemyPool[i].y = 260.0f;
         }
     FieldCave::Update();
     EXPECT_EQ(FieldCaveState.frame, 7212);
-    field_test::RetireAll(kGrandMagicStone);
+    field_test::RetireAll(kSpeciesGrandMagicStone);
     RunTo<FieldCave>(FieldCaveState, 7221);
     EXPECT_EQ(Spawns().back().variant, 1);
     EXPECT_EQ(Spawns().back().x, 420.0f);
     EXPECT_EQ(Spawns().back().y, 260.0f);
+}
+
+}  // namespace
+
+namespace {
+
+// The spawns land in the enemy pool with the schedule's and the timeline's
+// fields.
+using FieldSpawnsInPool = FieldTest;
+
+int SlotOf(int32_t species) {
+    for (int i = 0; i < kEnemyCount; ++i)
+        if (EnemyPool[i].active != 0 && EnemyPool[i].species == species) return i;
+    return -1;
+}
+
+TEST_F(FieldSpawnsInPool, MidBossTakesTheFirstFreeSlotWithRouteOneAndItsGrade) {
+    Plant(kSpeciesButterFly);
+    FieldGrassNightState.frame = 1800;
+    FieldGrassNightState.route = 3;
+    FieldGrassNight::Update();
+    const int slot = SlotOf(kSpeciesBigMoth);
+    ASSERT_EQ(slot, 1);
+    EXPECT_EQ(EnemyPool[slot].x, 640.0f);
+    EXPECT_EQ(EnemyPool[slot].y, -200.0f);
+    EXPECT_EQ(EnemyPool[slot].route, 1);
+    EXPECT_EQ(EnemyPool[slot].grade, 1);
+    EXPECT_EQ(EnemyPool[slot].variant, 0);
+    EXPECT_EQ(EnemyStatusTable[slot].kind, 3);
+}
+
+TEST_F(FieldSpawnsInPool, CanyonBigButterFlyIsAMiddleEnemyOnRouteOne) {
+    FieldCanyonDayState.route = 2;
+    FieldCanyonDayState.frame = 4760;
+    FieldCanyonDay::Update();
+    const int slot = SlotOf(kSpeciesBigButterFly);
+    ASSERT_GE(slot, 0);
+    EXPECT_EQ(EnemyPool[slot].route, 1);
+    EXPECT_EQ(EnemyPool[slot].grade, 2);
+    EXPECT_EQ(EnemyStatusTable[slot].kind, 2);
+    // It is no mid-boss here: the counter runs on.
+    EXPECT_EQ(FieldCanyonDayState.frame, 4761);
+}
+
+TEST_F(FieldSpawnsInPool, ScheduledWaveFillsSlotsInOrderAndAFullPoolLosesTheRest) {
+    for (int i = 0; i < kEnemyCount - 1; ++i) Plant(kSpeciesButterFly);
+    FieldGrassDayState.frame = 180;  // three butterflies at 440, 640 and 840
+    FieldGrassDay::Update();
+    EXPECT_EQ(EnemyPool[kEnemyCount - 1].species, kSpeciesButterFly);
+    EXPECT_EQ(EnemyPool[kEnemyCount - 1].x, 440.0f);
+    EXPECT_EQ(EnemyPool[kEnemyCount - 1].variant, 1);
+    field_test::Retire(3);
+    FieldGrassDayState.frame = 190;  // the next frame of the wave spawns normally
+    FieldGrassDay::Update();
+    EXPECT_EQ(EnemyPool[3].x, 440.0f);
+    EXPECT_EQ(EnemyPool[3].y, -50.0f);
 }
 
 }  // namespace
