@@ -126,6 +126,13 @@ inline int32_t EventRoute(const SpawnSchedule& s, int32_t fieldRoute) {
     return s.fixedRoute != 0 ? s.fixedRoute : fieldRoute;
 }
 
+// Visits the events of one wave at its k-th frame, point by point.
+template <class Visit>
+void VisitWaveFrame(const SpawnWave& w, int32_t k, int32_t route, int32_t level, Visit& visit) {
+    const int32_t points = w.points.count < kWavePointMax ? w.points.count : kWavePointMax;
+    for (int32_t p = 0; p < points; ++p) visit(WaveEvent(w, k, p, route, level));
+}
+
 // Visits every event of the schedule whose frame is `frame`, wave by wave.
 template <class Visit>
 void ForEachEventAt(const SpawnSchedule& s, int32_t frame, int32_t fieldRoute, Visit&& visit) {
@@ -134,9 +141,7 @@ void ForEachEventAt(const SpawnSchedule& s, int32_t frame, int32_t fieldRoute, V
         const SpawnWave& w = s.waves[i];
         if (frame < w.first || frame > w.last || w.period <= 0) continue;
         if ((frame - w.first) % w.period != 0) continue;
-        const int32_t k = (frame - w.first) / w.period;
-        const int32_t points = w.points.count < kWavePointMax ? w.points.count : kWavePointMax;
-        for (int32_t p = 0; p < points; ++p) visit(WaveEvent(w, k, p, route, s.level));
+        VisitWaveFrame(w, (frame - w.first) / w.period, route, s.level, visit);
     }
 }
 
@@ -147,9 +152,7 @@ void ForEachEvent(const SpawnSchedule& s, int32_t fieldRoute, Visit&& visit) {
     for (int32_t i = 0; i < s.waveCount; ++i) {
         const SpawnWave& w = s.waves[i];
         if (w.period <= 0) continue;
-        const int32_t points = w.points.count < kWavePointMax ? w.points.count : kWavePointMax;
-        for (int32_t k = 0; w.first + k * w.period <= w.last; ++k)
-            for (int32_t p = 0; p < points; ++p) visit(WaveEvent(w, k, p, route, s.level));
+        for (int32_t k = 0; w.first + k * w.period <= w.last; ++k) VisitWaveFrame(w, k, route, s.level, visit);
     }
 }
 
