@@ -15,6 +15,11 @@ extern Texture* WhiteoutTexture;
 
 void StartTransitionFade();
 void SetTransitionFadeCode(int32_t code);
+// Starts the fade for the change named by `code`.
+void BeginTransitionFade(int32_t code);
+// True from the moment the screen is fully black in the fade started with `code`
+// (counter at least 60): the leaving scene switches then.
+bool TransitionFadeReached(int32_t code);
 // Draws the blackout overlay and advances the fade.
 void DrawTransitionFade();
 // Draws the white overlay and advances the flash.

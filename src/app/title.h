@@ -9,10 +9,13 @@ struct TitleMenu {
     int32_t Update();
     void Draw();
 
-    Texture* texture = nullptr;
-    int32_t cooldown = 0;
-    int32_t selection = 1;
+    Texture* texture = nullptr;  // the title screen on top, the selection strip below it
+    int32_t cooldown = 0;        // frames until the cursor may move again
+    int32_t selection = 1;       // 1 start, 2 credits, 3 quit
 };
 
 // The credits screen: true once its fade is black.
 bool UpdateCredits();
+
+// True in a frame in which any of the pad's A/B/X/Y buttons, Space or Return is down.
+bool DecidePressed();

@@ -1,6 +1,13 @@
 #include "core/bullet.h"
 
+#include <cmath>
+
 #include "app/common_textures.h"
+#include "core/effects.h"
+#include "core/emotion.h"
+#include "core/popups.h"
+#include "core/score.h"
+#include "platform/graphics.h"
 
 Texture* PlayerShotTexture = nullptr;
 Texture* EnemyBulletTexture = nullptr;
@@ -8,11 +15,246 @@ float BulletSpeedScale = 1.0f;
 Vec3 BulletTargetPos;
 int32_t BulletRoute = 0;
 
-void SpawnBullet(int32_t, int32_t, float, float, float, float, int32_t, int32_t, int32_t, int32_t, int32_t) {}
-void SpawnPatternBullet(int32_t, int32_t, float, float, float, float, int32_t, int32_t, int32_t, int32_t) {}
-void CancelEnemyBullets(int32_t) {}
-void UpdateBullets() {}
-void ClearBullets() {}
+namespace {
+
+constexpr uint32_t kOpaqueWhite = 0xFFFFFFFFu;
+constexpr int32_t kCoinsPerBigCoin = 20;   // after 20 small coins the next cancel gives a big one
+
+// The playfield's bullet bounds.
+bool OutsideX(float x) { return x <= 190.0f || x >= 1090.0f; }
+bool OutsideY(float y) { return y <= -50.0f || y >= 770.0f; }
+
+bool IsSpinningType(int32_t t) { return t == 4 || t == 5 || t == 7 || t == 8; }
+bool IsMiddleType(int32_t t) { return t == 5 || t == 8; }
+
+// Column of the type's cell in the 128 x 32 bullet sheet.
+int32_t SheetColumn(int32_t t) {
+    if (t == 4 || t == 5) return 0;
+    if (t == 7 || t == 8) return 1;
+    return t == 6 ? 2 : 3;
+}
+
+float SpriteScale(int32_t t) {
+    if (t == 4 || t == 7) return 0.75f;
+    if (IsMiddleType(t)) return 1.5f;
+    return 1.0f;
+}
+
+void ReportMissedShot() {
+    ChangeEmotion(3, 9, 1.0f);
+    ChangeEmotion(5, 9, 1.0f);
+}
+
+void DrawWithWorld(Bullet& b, const Rect& cell, const Vec3& centre, float scale, float radians) {
+    b.world = MatrixMultiply(MatrixMultiply(MatrixScaling(scale, scale, 1.0f), MatrixRotationZ(radians)),
+                             MatrixTranslation(b.x, b.y, b.z));
+    SpriteBatch->SetTransform(b.world);
+    SpriteBatch->Draw(b.texture, &cell, &centre, nullptr, kOpaqueWhite);
+    SpriteBatch->SetTransform(MatrixIdentity());
+}
+
+void RunHandler(int32_t slot) {
+    if (EnemyBulletPool[slot].patternFlag != 0) {
+        RunPatternBulletBehaviour(slot);
+        return;
+    }
+    switch (BulletRoute) {
+        case 1: RunBulletBehaviourRoute1(slot); break;
+        case 2: RunBulletBehaviourRoute2(slot); break;
+        case 3: RunBulletBehaviourRoute3(slot); break;
+        default: break;
+    }
+}
+
+}  // namespace
+
+int32_t EnemyBulletSpriteType(int32_t size, int32_t colour) {
+    if (size < 1 || size > 3 || colour < 1 || colour > 2) return 0;
+    return 3 * (colour - 1) + size + 3;
+}
+
+int32_t PlaceEnemyBullet(int32_t patternFlag, int32_t size, int32_t aimed, float x, float y, float angle,
+                         float speed, int32_t behaviourId, int32_t colour, int32_t power, int32_t power2) {
+    for (int32_t i = 0; i < kEnemyBulletCount; ++i) {
+        Bullet& b = EnemyBulletPool[i];
+        if (b.active != 0) continue;
+        b.x = x;
+        b.y = y;
+        b.z = 0.0f;
+        b.angle = angle;
+        b.speed = speed;
+        b.spriteType = EnemyBulletSpriteType(size, colour);
+        b.speedScale = BulletSpeedScale;
+        b.colour = colour;
+        b.power = power;
+        b.power2 = power2;
+        b.texture = EnemyBulletTexture;
+        b.aimed = aimed;
+        b.patternFlag = patternFlag;
+        b.behaviourId = behaviourId;
+        b.aimAngle = std::atan2(BulletTargetPos.y - y, BulletTargetPos.x - x);
+        b.age = 0;
+        b.side = 2;
+        b.active = 1;
+        return i;
+    }
+    return -1;
+}
+
+void SpawnBullet(int32_t side, int32_t size, float x, float y, float angle, float speed, int32_t aimed,
+                 int32_t behaviourId, int32_t colour, int32_t power, int32_t power2) {
+    if (side == 2) {
+        PlaceEnemyBullet(0, size, aimed, x, y, angle, speed, behaviourId, colour, power, power2);
+        return;
+    }
+    if (side != 1) return;
+    for (Bullet& b : PlayerShotPool) {
+        if (b.active != 0) continue;
+        b.x = x;
+        b.y = y;
+        b.z = 0.0f;
+        b.aimed = aimed;
+        b.angle = angle;
+        b.speed = speed;
+        b.spriteType = size;
+        b.behaviourId = 0;
+        b.patternFlag = 0;
+        b.texture = PlayerShotTexture;
+        b.aimAngle = 0.0f;
+        b.age = 0;
+        b.side = 1;
+        b.active = 1;
+        return;
+    }
+}
+
+void SpawnPatternBullet(int32_t size, int32_t aimed, float x, float y, float angle, float speed,
+                        int32_t behaviourId, int32_t colour, int32_t power, int32_t power2) {
+    PlaceEnemyBullet(1, size, aimed, x, y, angle, speed, behaviourId, colour, power, power2);
+}
+
+void Bullet::Deactivate() {
+    texture = nullptr;
+    active = 0;
+    side = 0;
+    patternFlag = 0;
+    angle = 0.0f;
+    speed = 0.0f;
+    spriteType = 0;
+    aimed = 0;
+    behaviourId = 0;
+    aimAngle = 0.0f;
+    age = 0;
+    colour = 0;
+    power = 0;
+    power2 = 0;
+    speedScale = 0.0f;
+    spin = 0;
+}
+
+void Bullet::Update() {
+    if (side == 1) {
+        // A lance that leaves the playfield missed; past a corner it reports twice.
+        if (OutsideX(x)) {
+            Deactivate();
+            ReportMissedShot();
+        }
+        if (OutsideY(y)) {
+            Deactivate();
+            ReportMissedShot();
+        }
+        if (active == 0) return;
+        const float h = angle * kDegToRad;
+        x += std::cos(h) * speed;
+        y += std::sin(h) * speed;
+        z = 0.0f;
+        ++age;
+        return;
+    }
+    if (side != 2) return;
+    if (OutsideX(x) || OutsideY(y)) {
+        Deactivate();
+        return;
+    }
+    if (spriteType == 4 || spriteType == 5) spin = spin < 354 ? spin + 6 : 0;
+    else if (spriteType == 7 || spriteType == 8) spin = spin > -354 ? spin - 6 : 0;
+    const float v = speedScale * speed;
+    float h = angle * kDegToRad;
+    if (aimed == 1) h += aimAngle;
+    x += std::cos(h) * v;
+    y += std::sin(h) * v;
+    z = 0.0f;
+    ++age;
+}
+
+void Bullet::Draw() {
+    if (side == 1) {
+        const Rect cell{0, 0, 64, 128};
+        DrawWithWorld(*this, cell, Vec3{32.0f, 64.0f, 0.0f}, 1.0f, (angle + 90.0f) * kDegToRad);
+        return;
+    }
+    if (side != 2 || spriteType < 4 || spriteType > 9) return;
+    const int32_t column = SheetColumn(spriteType);
+    const Rect cell{column * 32, 0, column * 32 + 32, 32};
+    float radians = static_cast<float>(spin) * kDegToRad;
+    if (!IsSpinningType(spriteType)) {
+        // Size-3 bullets point along their heading.
+        radians = (angle + 90.0f) * kDegToRad;
+        if (aimed == 1) radians += aimAngle;
+    }
+    DrawWithWorld(*this, cell, Vec3{16.0f, 16.0f, 0.0f}, SpriteScale(spriteType), radians);
+}
+
+void UpdateBullets() {
+    for (Bullet& b : PlayerShotPool)
+        if (b.active != 0) b.Update();
+    // Children spawned into higher slots during this pass move in it too.
+    for (int32_t i = 0; i < kEnemyBulletCount; ++i) {
+        if (EnemyBulletPool[i].active == 0) continue;
+        EnemyBulletPool[i].Update();
+        RunHandler(i);
+    }
+}
+
+void CancelEnemyBullets(int32_t mode) {
+    int32_t smallCount = 0;
+    for (Bullet& b : EnemyBulletPool) {
+        if (b.active != 1) continue;
+        const int32_t t = b.spriteType;
+        if (t >= 4 && t <= 9) {
+            int32_t effect = 15;
+            if (IsMiddleType(t)) {
+                if (mode == 1) {
+                    effect = 14;
+                    BaseScore += 50;
+                    SpawnScorePopup(3, 50, b.x, b.y, b.z);
+                }
+            } else {
+                if (mode == 1) {
+                    // Every 21st small or large bullet becomes a big coin.
+                    if (smallCount >= kCoinsPerBigCoin) {
+                        effect = 14;
+                        smallCount = 0;
+                    } else {
+                        effect = 13;
+                        ++smallCount;
+                    }
+                }
+                BaseScore += 10;
+                SpawnScorePopup(1, 10, b.x, b.y, b.z);
+            }
+            PlaceEffect(effect, b.x, b.y, b.z);
+        }
+        b.Deactivate();
+    }
+}
+
+void ClearBullets() {
+    for (Bullet& b : EnemyBulletPool)
+        if (b.active != 0) b.Deactivate();
+    for (Bullet& b : PlayerShotPool)
+        if (b.active != 0) b.Deactivate();
+}
 
 bool LoadBulletTextures() {
     PlayerShotTexture = LoadTexture("Texture/Character/lance.png", 64, 128, kKeyGreen);
@@ -22,8 +264,10 @@ bool LoadBulletTextures() {
 }
 
 void ReleaseBullets() {
-    for (Bullet& b : PlayerShotPool) b.active = 0;
-    for (Bullet& b : EnemyBulletPool) b.active = 0;
+    for (Bullet& b : PlayerShotPool)
+        if (b.active != 0) b.Deactivate();
+    for (Bullet& b : EnemyBulletPool)
+        if (b.active != 0) b.Deactivate();
     ReleaseTexture(EnemyBulletTexture);
     ReleaseTexture(PlayerShotTexture);
 }

@@ -10,6 +10,14 @@ class BulletBase : public ObjectBase {};
 
 class Bullet : public BulletBase {
 public:
+    // Moves the bullet one frame, or removes it once it is past the playfield's
+    // bounds (x <= 190 or >= 1090, y <= -50 or >= 770).
+    void Update() override;
+    // Frees the slot: every field from texture to spin is zeroed; position and
+    // matrix keep their last values.
+    void Deactivate();
+    void Draw() override;
+
     Texture* texture = nullptr;
     int32_t active = 0;
     int32_t side = 0;          // 1 player shot, 2 enemy bullet
@@ -40,6 +48,12 @@ extern float BulletSpeedScale;   // the gauges' enemy-bullet speed factor, copie
 extern Vec3 BulletTargetPos;     // the player's position, for aiming
 extern int32_t BulletRoute;      // the current field's route, picks the route handler
 
+// Places an enemy bullet (side 2) in the first free slot, as both spawners
+// do; returns the slot, or -1 when the pool is full.
+int32_t PlaceEnemyBullet(int32_t patternFlag, int32_t size, int32_t aimed, float x, float y, float angle,
+                         float speed, int32_t behaviourId, int32_t colour, int32_t power, int32_t power2);
+// Enemy bullet sprite type from size (1..3) and colour (1, 2); 0 for any other pair.
+int32_t EnemyBulletSpriteType(int32_t size, int32_t colour);
 void SpawnBullet(int32_t side, int32_t size, float x, float y, float angle, float speed, int32_t aimed,
                  int32_t behaviourId, int32_t colour, int32_t power, int32_t power2);
 void SpawnPatternBullet(int32_t size, int32_t aimed, float x, float y, float angle, float speed,
@@ -48,6 +62,14 @@ void SpawnPatternBullet(int32_t size, int32_t aimed, float x, float y, float ang
 void CancelEnemyBullets(int32_t mode);
 void UpdateBullets();
 void ClearBullets();
+
+// Steering of enemy bullets by behaviour id, run for each enemy slot after its
+// move: ordinary bullets by the handler of the field's route, pattern bullets
+// by the pattern handler.
+void RunBulletBehaviourRoute1(int32_t slot);
+void RunBulletBehaviourRoute2(int32_t slot);
+void RunBulletBehaviourRoute3(int32_t slot);
+void RunPatternBulletBehaviour(int32_t slot);
 
 // Loads the lance and bullet sheets; false as soon as one fails.
 bool LoadBulletTextures();

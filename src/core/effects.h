@@ -40,10 +40,22 @@ extern int32_t LevelUpDisplayCounter;
 void InitEffects();
 // Places an effect in the first free entry and plays its type's sound.
 void SpawnEffect(int32_t type, float x, float y, float z);
+// Places an effect in the first free entry without any sound (type, timer 0,
+// position, active 1). Returns the entry, or -1 when the pool is full.
+int32_t PlaceEffect(int32_t type, float x, float y, float z);
+// The explosion sound of an effect placed in `index`: the first five
+// explosions after start-up are silent and only counted; after that entries
+// with an even index play BossDyingSound, odd ones BossDying2Sound.
+void PlayExplosionSound(int32_t index);
 void FreeEffect(int32_t index);
 void UpdateEffects();
 void DrawEffectsPass1();
 void DrawEffectsPass2();
+
+// Where a finished cancel effect (types 13 and 14) leaves its coin: SpawnItem
+// unless replaced (tests watch the coins through it).
+using EffectCoinSpawner = void (*)(int32_t kind, float x, float y, float angle);
+extern EffectCoinSpawner EffectCoinSpawn;
 
 // A member of Game whose construction resets the effect pool.
 struct EffectPoolInitializer {

@@ -55,18 +55,24 @@ struct EquipmentCatalogueTables {
 };
 extern EquipmentCatalogueTables EquipmentCatalogue;
 
-// Copy record `index` out; an index outside the table yields all zeros.
+// Copy record `index` out; an index outside the table (an empty accessory slot
+// is -1) yields all zeros.
 EquipmentStatus GetWeaponAStatus(int32_t index);
 EquipmentStatus GetWeaponBStatus(int32_t index);
 EquipmentStatus GetEquipmentStatus(int32_t index);
 EquipmentStatus GetAccessoryStatus(int32_t index);
 EquipmentStatus GetShotStyleStatus(int32_t index);
 int32_t GetEquippedShotStyle();
+// The player's money.
 int32_t GetMoney();
 void SetMoney(int32_t value);
+// New-game set-up of the shop tables: stats and prices written afresh, the first
+// record of each weapon table and of the armour table owned. Owned flags are
+// never cleared and the equipped indices are not touched.
 void ResetWeaponTables();
 void ResetEquipmentTable();
 void ResetAccessoryTable();
+// Once, with the game object: all three shot styles owned, style 0 equipped.
 void ResetShotStyleTable();
 
 // The equipped indices: weapons and armour 0..6, accessories 0..5 or -1 (empty),

@@ -10,21 +10,37 @@ class Texture;
 class PlayerBase : public CharacterBase {
 public:
     PlayerBase();
+    // Places the player at (640, 500), z 1, and loads its three sheets in the
+    // order body, sword, option; false at the first one that cannot be loaded.
+    bool Init() override;
+    // Releases the option, sword and body sheets, in that order.
+    void Release() override;
+
+    Texture* playerTexture = nullptr;
+    Texture* swordTexture = nullptr;
+    Texture* optionTexture = nullptr;
 };
 
-// Loads the player's three sheets: body, sword, option; false at the first failure.
+// The same on the one player object (asset creation and release).
 bool LoadPlayerTextures();
-// Releases the option, sword and body sheets.
 void ReleasePlayerTextures();
 
 class Player : public PlayerBase {
 public:
     Player();
+    // Field entry and field end: full HP and SP at (640, 500), every timer,
+    // cooldown and counter of play cleared, skill 1 selected, no field money.
     void ResetForField();
+    // Stops the pad's vibration, gathers the position history, the options and
+    // the particles on the player and takes the shot style's speed and formation.
     void SetOptionType(int32_t optionType);
+    // One level up: the level's row becomes the level contribution, the
+    // experience to the next level is set and the level-up display starts.
     void LevelUp();
+    // The experience level `level` needs; levels outside 2..30 leave it as it is.
     void SetNextLevelExp(int32_t level);
-    // Sums the seven contribution blocks into the effective status.
+    // Sums the seven contribution blocks into the effective status; HP keeps
+    // its fraction of max HP.
     void RecalcStatus();
     void Update();
     void Draw() override;
@@ -34,9 +50,6 @@ public:
     static constexpr int kParticleCount = 300;
     static constexpr int kPartCount = 7;  // level, weapon A, weapon B, armour, accessory 1, 2, shot style
 
-    Texture* playerTexture = nullptr;
-    Texture* swordTexture = nullptr;
-    Texture* optionTexture = nullptr;
     int32_t state = 0;  // 0 normal, 1 hit, 3 skill 1, 4 skill 2, 5 skill 3
     StatusBlock statusParts[kPartCount];
     int32_t freeShotSlots = 0;
@@ -75,6 +88,9 @@ public:
 
 // The player (static storage, see pools.cpp).
 extern Player ThePlayer;
+
+// The base speed of option type 0, 1 or 2 (4.0, 5.2, 4.6); false for any other type.
+bool OptionTypeBaseSpeed(int32_t optionType, float* speed);
 
 void ResetPlayerForField(int32_t optionType);
 void UpdatePlayer();

@@ -31,6 +31,9 @@ struct ScorePopup {
     int32_t age = 0;
     int32_t alpha = 240;
     float shownValue = 0.0f;
+
+    // Frees the record: active 0, position 0, kind -1, value 0, age 0, alpha 240.
+    void Reset();
 };
 
 constexpr int kDamagePopupCount = 300;
@@ -39,6 +42,18 @@ constexpr int kScorePopupCount = 1000;
 extern DamagePopup DamageNumberPool[kDamagePopupCount];
 extern EmotionNumber EmotionNumberPool[kEmotionNumberCount];
 extern ScorePopup ScorePopupPool[kScorePopupCount];
+
+// A flag with its count-down: set with a counter; each update lowers the
+// counter, and clears flag and counter once it has reached 0.
+struct PopupHold {
+    int32_t set = 0;
+    int32_t counter = 0;
+};
+// Set for 2 frames by every damage number: shot hits spawn none meanwhile.
+extern PopupHold DamagePopupThrottle;
+// Set for 10 frames by a money (1) or experience (4) emotion number.
+extern PopupHold EmotionNumberHold1;
+extern PopupHold EmotionNumberHold4;
 
 void SpawnDamagePopup(int32_t kind, int32_t colour, float x, float y, float z, int32_t value);
 void UpdateDamagePopups();

@@ -2,6 +2,8 @@
 // The world map between fields: locations, shop and equipment boards.
 #include <cstdint>
 
+#include "core/object_base.h"
+
 class Texture;
 
 class FieldMapScene {
@@ -37,4 +39,11 @@ public:
     Texture* shotStyleNameTexture = nullptr;
     Texture* shotStyleTextTexture = nullptr;
     Texture* cloudTexture = nullptr;
+
+    // The player's status, money and experience, copied in by the game every
+    // frame on the map before the update.
+    StatusBlock playerStatus;
+    int32_t playerMoney = 0;
+    int32_t playerExperience = 0;
+    int32_t playerNextExperience = 0;
 };
