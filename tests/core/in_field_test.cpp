@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "app/common_textures.h"
@@ -194,6 +197,104 @@ TEST_F(FrameTest, DeathStartsTheClosingFadeEveryFrame) {
     EXPECT_EQ(p.invincibleTimer, 40);
 }
 
+// Field ends write the best score: they run in a copy of the resource folder.
+class FieldEndTest : public FrameTest {
+protected:
+    void SetUp() override {
+        mirror.Enter();
+        FrameTest::SetUp();
+        for (int32_t& s : HighScoreTable) s = 0;
+    }
+    void TearDown() override {
+        for (int32_t& s : HighScoreTable) s = 0;
+        for (int32_t& f : FieldClearFlags) f = 0;
+        FrameTest::TearDown();
+    }
+    // The closing fade has reached its midpoint: the field script ends the field.
+    static void FadeAtMidpoint() {
+        TransitionFadeActive = 1;
+        TransitionFadeCode = 3;
+        TransitionFadeCounter = 60;
+    }
+    testsupport::ResourceMirror mirror;
+};
+
+TEST_F(FieldEndTest, ReturnCodeIsTakenBeforeThePlayerIsRestored) {
+    const struct {
+        int32_t field;
+        int32_t hp;
+        int32_t code;
+    } cases[] = {{1, 80, 1}, {4, 80, 1}, {5, 80, 2}, {5, 1, 2}, {5, 0, 1}, {5, -20, 1}};
+    for (const auto& c : cases) {
+        testsupport::ResetPlayState();
+        CurrentField = c.field;
+        ThePlayer.status.hp = c.hp;
+        FadeAtMidpoint();
+        EXPECT_EQ(game->UpdatePlay(), c.code) << "field " << c.field << " HP " << c.hp;
+        EXPECT_EQ(ThePlayer.status.hp, ThePlayer.status.maxHp);
+    }
+}
+
+TEST_F(FieldEndTest, ADeathEndsTheFieldAtTheFadesMidpoint) {
+    CurrentField = 5;
+    ThePlayer.status.hp = 0;
+    int frames = 0;
+    int32_t code = 0;
+    while (code == 0 && frames < 200) {
+        code = game->UpdatePlay();
+        ++frames;
+        if (code == 0) {
+            EXPECT_EQ(TransitionFadeActive, 1);
+            EXPECT_EQ(TransitionFadeCode, 3);
+        }
+        ++TransitionFadeCounter;  // the overlay's draw
+    }
+    EXPECT_EQ(code, 1);
+    EXPECT_EQ(frames, 61);
+}
+
+TEST_F(FieldEndTest, EverythingOfTheFieldIsPutBack) {
+    testsupport::FillEveryPool();
+    CurrentField = 2;
+    FieldGrassNightState.frame = 3800;
+    FieldGrassNightState.route = 3;
+    FieldGrassNightState.scrollSpeed = 0.5f;
+    FieldGrassNightState.cleared = 1;
+    ChangeEmotion(2, 6, 1.0f);
+    CoinCount = 4;
+    ExpItemCount = 2;
+    HitsTakenCount = 0;
+    BaseScore = 200000;
+    ThePlayer.status.hp = 12;
+    FadeAtMidpoint();
+
+    EXPECT_EQ(game->UpdatePlay(), 1);
+
+    for (const Enemy& e : EnemyPool) EXPECT_EQ(e.active, 0);
+    for (const EnemyChild& c : EnemyChildPool) EXPECT_EQ(c.active, 0);
+    for (const Bullet& b : EnemyBulletPool) EXPECT_EQ(b.active, 0);
+    for (const Bullet& b : PlayerShotPool) EXPECT_EQ(b.active, 0);
+    for (const EnemyGaugeRecord& r : EnemyStatusTable) EXPECT_EQ(r.active, 0);
+    for (const EnemyGaugeRecord& r : EnemyChildStatusTable) EXPECT_EQ(r.active, 0);
+    EXPECT_EQ(ActiveScorePopups(), 0);
+    EXPECT_EQ(ActiveDamagePopups(), 0);
+    for (const EmotionNumber& n : EmotionNumberPool) EXPECT_EQ(n.active, 0);
+    for (int c = 1; c <= 6; ++c) EXPECT_FLOAT_EQ(Gauge(c), 500.0f) << c;
+    EXPECT_EQ(ResultPending, 0);
+    EXPECT_EQ(ResultState.frame, 0);
+    EXPECT_EQ(ResultState.total, 0);
+    EXPECT_EQ(FieldGrassNightState.frame, 0);
+    EXPECT_EQ(FieldGrassNightState.route, 1);
+    EXPECT_FLOAT_EQ(FieldGrassNightState.scrollSpeed, 2.0f);
+    EXPECT_EQ(FieldClearFlags[1], 1);
+    EXPECT_EQ(ThePlayer.status.hp, 100);
+    // The best of the grass by night: 200000 + 40 + 40 + the no-hit 50000.
+    EXPECT_EQ(HighScoreTable[1], 250080);
+    std::ifstream saved(kHighScorePath);
+    std::string lines((std::istreambuf_iterator<char>(saved)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(lines, "0\n250080\n0\n0\n0\n");
+}
+
 // Which layer of the in-field draw a texture belongs to; a texture may serve
 // several layers (the HUD reuses the item chips and the emotion digits).
 struct DrawLayer {
@@ -244,7 +345,7 @@ TEST_F(LoadedPlayTest, ABusyFrameDrawsItsLayersInOrder) {
         ASSERT_LT(layer, layers.size()) << "a draw out of layer order";
         ++drawsPerLayer[layer];
     }
-    for (const char* name : {"lances", "ground enemies", "air enemies", "satellites", "effects", "numbers",
+    for (const char* name : {"background", "lances", "ground enemies", "air enemies", "satellites", "effects", "numbers",
                              "enemy bullets", "enemy gauges", "hud", "result", "fade"}) {
         for (size_t i = 0; i < layers.size(); ++i) {
             if (std::string(layers[i].name) == name) {
