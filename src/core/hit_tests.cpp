@@ -48,6 +48,23 @@ constexpr int32_t kNumberOnEnemy = 2;
 
 Vec3 PositionOf(const ObjectBase& o) { return Vec3{o.x, o.y, o.z}; }
 
+// Species values t (shots, sword, skill area) and s (bodies).
+struct SpeciesValue {
+    float hit;
+    float body;
+};
+
+SpeciesValue SpeciesValues(int32_t species) {
+    switch (species) {
+        case 1: case 6: case 21: case 25: case 101: case 102: return {16.0f, 9.0f};
+        case 2: case 4: case 7: case 9: case 11: case 16: case 23: case 24: case 99: return {25.0f, 16.0f};
+        case 3: case 8: return {20.25f, 12.25f};
+        case 5: case 10: case 13: case 14: case 18: case 19: return {36.0f, 25.0f};
+        case 15: case 20: return {64.0f, 49.0f};
+        default: return {0.0f, 0.0f};
+    }
+}
+
 bool InsidePlayfield(const EnemyBase& e) { return e.x >= 240.0f && e.x <= 1040.0f && e.y >= 0.0f && e.y <= 720.0f; }
 
 bool HurtableSatellite(const EnemyChild& c) { return c.active == 1 && c.gaugeFlag == 1; }
@@ -93,22 +110,7 @@ void SwordBurst(Player& p, float attack) {
     for (EnemyChild& c : EnemyChildPool)
         if (HurtableSatellite(c) && SwordReaches(p, c)) SwordHit(p, c, attack);
 
-    const Vec3 at = PositionOf(p);
-    int32_t cancelled = 0;
-    for (Bullet& b : EnemyBulletPool) {
-        if (b.active == 0 || !(b.y < p.y + kSwordReachBelow)) continue;
-        const Vec3 where = PositionOf(b);
-        if (CircleHit(at, where, BulletHitValue(b.spriteType) + kSwordOffset) == 0) continue;
-        BaseScore += kSwordCancelScore;
-        SpawnScorePopup(1, kSwordCancelScore, where.x, where.y, where.z);
-        b.Deactivate();
-        if (cancelled < kSwordCancelEvents) {
-            ChangeEmotion(1, 3, 1.0f);
-            ChangeEmotion(6, 3, 1.0f);
-        }
-        ++cancelled;
-        SpawnEffect(kEffectBulletSlash, where.x, where.y, where.z);
-    }
+    SlashEnemyBullets(PositionOf(p), kSwordOffset, p.y + kSwordReachBelow, kSwordCancelScore, kSwordCancelEvents);
 }
 
 void LanceHit(Player& p, Bullet& shot, EnemyBase& e, float attack) {
@@ -187,27 +189,9 @@ void BulletContact(Player& p, Bullet& b, const CombatValues& v) {
 
 }  // namespace
 
-float SpeciesHitValue(int32_t species) {
-    switch (species) {
-        case 1: case 6: case 21: case 25: case 101: case 102: return 16.0f;
-        case 2: case 4: case 7: case 9: case 11: case 16: case 23: case 24: case 99: return 25.0f;
-        case 3: case 8: return 20.25f;
-        case 5: case 10: case 13: case 14: case 18: case 19: return 36.0f;
-        case 15: case 20: return 64.0f;
-        default: return 0.0f;
-    }
-}
+float SpeciesHitValue(int32_t species) { return SpeciesValues(species).hit; }
 
-float SpeciesBodyValue(int32_t species) {
-    switch (species) {
-        case 1: case 6: case 21: case 25: case 101: case 102: return 9.0f;
-        case 2: case 4: case 7: case 9: case 11: case 16: case 23: case 24: case 99: return 16.0f;
-        case 3: case 8: return 12.25f;
-        case 5: case 10: case 13: case 14: case 18: case 19: return 25.0f;
-        case 15: case 20: return 49.0f;
-        default: return 0.0f;
-    }
-}
+float SpeciesBodyValue(int32_t species) { return SpeciesValues(species).body; }
 
 float BulletHitValue(int32_t spriteType) {
     switch (spriteType) {
@@ -265,6 +249,26 @@ int32_t ComputeDamage(float power, float defense, float factor) {
     if (!(v >= 1.0f)) return 1;
     if (v >= 2147483648.0f) return INT32_MAX;
     return static_cast<int32_t>(v);
+}
+
+void SlashEnemyBullets(const Vec3& at, float offset, float reachY, int32_t score, int32_t gaugeEvents) {
+    int32_t cleared = 0;
+    for (Bullet& b : EnemyBulletPool) {
+        if (b.active == 0 || !(b.y < reachY)) continue;
+        const Vec3 where = PositionOf(b);
+        if (CircleHit(at, where, BulletHitValue(b.spriteType) + offset) == 0) continue;
+        if (score > 0) {
+            BaseScore += score;
+            SpawnScorePopup(1, score, where.x, where.y, where.z);
+        }
+        b.Deactivate();
+        if (cleared < gaugeEvents) {
+            ChangeEmotion(1, 3, 1.0f);
+            ChangeEmotion(6, 3, 1.0f);
+        }
+        ++cleared;
+        SpawnEffect(kEffectBulletSlash, where.x, where.y, where.z);
+    }
 }
 
 void ResolveOffensiveHits(Player& player, float attack) {

@@ -40,6 +40,12 @@ int32_t CircleHitSpeciesPlus100Pi(const Vec3& a, const Vec3& b, int32_t species)
 // below 1 (or not a number), else truncated (at most the 32-bit maximum).
 int32_t ComputeDamage(float power, float defense, float factor);
 
+// Clears every active enemy bullet above y `reachY` within (k + offset) pi of
+// `at`: each adds `score` to BaseScore with a score popup (when above 0), the
+// first `gaugeEvents` of them raise gauges 1 and 6 (event 3), and each leaves
+// a slash effect where it was.
+void SlashEnemyBullets(const Vec3& at, float offset, float reachY, int32_t score, int32_t gaugeEvents);
+
 // This frame's effective values of the player and the damage-taken factor.
 struct CombatValues {
     float attack = 0.0f;       // A

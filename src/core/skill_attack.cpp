@@ -1,10 +1,11 @@
 // The damaging side of skills 1 and 3: items pulled in, the final boss
 // guarded, and a 60-frame window of the skill's invincibility in which
 // enemies and satellites are hurt and enemy bullets cleared.
+#include <limits>
+
 #include "app/game.h"
 #include "core/bullet.h"
 #include "core/effects.h"
-#include "core/emotion.h"
 #include "core/hit_tests.h"
 #include "core/item.h"
 #include "core/player.h"
@@ -34,7 +35,6 @@ constexpr int32_t kSkill3BulletEvents = 20;
 constexpr float kSkillAreaOffset = 100.0f;
 constexpr int32_t kNumberEvery = 5;        // damage numbers on every fifth frame only
 constexpr int32_t kEffectSlash = 8;
-constexpr int32_t kEffectBulletSlash = 9;
 
 struct SkillHit {
     const SkillArea& area;
@@ -52,23 +52,6 @@ void Strike(const SkillHit& hit, EnemyBase& e) {
     if (hit.area.ranged) SpawnEffect(kEffectSlash, e.x, e.y, e.z);
     BaseScore += damage;
     if (hit.showNumber) SpawnDamagePopup(2, 2, e.x, e.y, e.z, damage);
-}
-
-// Skill 3 clears the enemy bullets near the player, for no score.
-void ClearBulletsAround(const Vec3& at) {
-    int32_t cleared = 0;
-    for (Bullet& b : EnemyBulletPool) {
-        if (b.active == 0) continue;
-        const Vec3 where{b.x, b.y, b.z};
-        if (CircleHit(where, at, BulletHitValue(b.spriteType) + kSkillAreaOffset) == 0) continue;
-        b.Deactivate();
-        if (cleared < kSkill3BulletEvents) {
-            ChangeEmotion(1, 3, 1.0f);
-            ChangeEmotion(6, 3, 1.0f);
-        }
-        ++cleared;
-        SpawnEffect(kEffectBulletSlash, where.x, where.y, where.z);
-    }
 }
 
 }  // namespace
@@ -90,5 +73,7 @@ void Game::ApplyPlayerSkill(float x, float y, float z, float skillAttack) {
         if (e.active != 0) Strike(hit, e);
     for (EnemyChild& c : EnemyChildPool)
         if (c.active == 1 && c.gaugeFlag == 1) Strike(hit, c);
-    if (state == kSkill3State) ClearBulletsAround(hit.at);
+    // Skill 3 clears the bullets around the player, for no score.
+    if (state == kSkill3State)
+        SlashEnemyBullets(hit.at, kSkillAreaOffset, std::numeric_limits<float>::infinity(), 0, kSkill3BulletEvents);
 }
