@@ -129,6 +129,18 @@ int32_t* SkillCooldown(Player& p, int32_t skill) {
     }
 }
 
+// Holds a coordinate inside [low, high]; a move that hits a bound is cancelled.
+void HoldInside(float& v, float& move, float low, float high) {
+    if (v < low) {
+        v = low;
+        move = 0.0f;
+    }
+    if (v > high) {
+        v = high;
+        move = 0.0f;
+    }
+}
+
 void CountDown(int32_t& timer) {
     if (timer > 0) --timer;
 }
@@ -235,22 +247,8 @@ void Player::Update() {
     x += dx;
     y += dy;
     z = 0.0f;
-    if (x < kLeftBound) {
-        x = kLeftBound;
-        dx = 0.0f;
-    }
-    if (x > kRightBound) {
-        x = kRightBound;
-        dx = 0.0f;
-    }
-    if (y < kTopBound) {
-        y = kTopBound;
-        dy = 0.0f;
-    }
-    if (y > kBottomBound) {
-        y = kBottomBound;
-        dy = 0.0f;
-    }
+    HoldInside(x, dx, kLeftBound, kRightBound);
+    HoldInside(y, dy, kTopBound, kBottomBound);
     UpdateOptions(slow, dx, dy);
 
     // Each option sheds a particle up to 30 px below and beside it.

@@ -14,7 +14,7 @@
 #include "core/item.h"
 #include "core/machinery_probe.h"
 #include "core/player.h"
-#include "core/player_test_support.h"
+#include "core/player_input_support.h"
 #include "core/popups.h"
 #include "core/score.h"
 #include "core/user_interface.h"
@@ -27,39 +27,7 @@ using machinery_test::SoundProbe;
 // at (640, 500), level 1.
 class Items : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ResetItemsAndCounters();
-        MagnetTimer = 0;
-        ResetEmotionGauges();
-        CurrentField = 1;
-        Difficulty = 1;
-        EmotionArea = 1;
-        ClearEmotionNumbers();
-        EmotionNumberHold1 = PopupHold{};
-        EmotionNumberHold4 = PopupHold{};
-        EffectPool = EffectPoolArrays{};
-        LevelUpDisplayCounter = 0;
-        BaseScore = 0;
-        saved = ThePlayer;
-        ThePlayer = Player();
-        player_test::SetLevelOneBase(ThePlayer);
-        ThePlayer.ResetForField();
-        ThePlayer.SetOptionType(0);
-        ItemTargetPos = Vec3{640.0f, 500.0f, 0.0f};
-        sounds.StopAll();
-    }
-    void TearDown() override {
-        ResetItemsAndCounters();
-        MagnetTimer = 0;
-        ResetEmotionGauges();
-        ClearEmotionNumbers();
-        EmotionNumberHold1 = PopupHold{};
-        EmotionNumberHold4 = PopupHold{};
-        EffectPool = EffectPoolArrays{};
-        LevelUpDisplayCounter = 0;
-        BaseScore = 0;
-        ThePlayer = saved;
-    }
+    void SetUp() override { sounds.StopAll(); }
     // The in-field frame's pickup with the field-start multipliers of a grass field.
     void Collect(float m = 1.1f, float x = 1.1f, float f = 1.0f, float e = 1.0f) { CollectItems(hud, m, x, f, e); }
     // An item placed where the knight stands.
@@ -76,9 +44,9 @@ protected:
         return n;
     }
 
+    player_test::FieldScratch field;
     SoundProbe sounds;
     UserInterface hud;
-    Player saved;
 };
 
 TEST_F(Items, ACoinInFieldOneGivesElevenMoneyAndTenScore) {

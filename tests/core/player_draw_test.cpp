@@ -144,10 +144,7 @@ TEST_F(PlayerDraw, ShieldAlphaByInvincibilityKind) {
 
 TEST_F(PlayerDraw, AfterAHitTheShieldPulsesWhileTheBodyStaysOpaque) {
     auto p = MakePlayer(0);
-    p->state = 1;
-    p->invincible = 1;
-    p->invincibleKind = 1;
-    p->invincibleTimer = 150;
+    TakeHit(*p);
     std::vector<uint32_t> shield;
     int bodyFrames = 0;
     int frames = 0;

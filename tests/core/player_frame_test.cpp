@@ -104,37 +104,13 @@ int ActiveParticles(const Player& p) {
 class PlayerFrames : public ::testing::Test {
 protected:
     void SetUp() override {
-        saved = ThePlayer;
-        ThePlayer = Player();
-        SetLevelOneBase(ThePlayer);
-        ThePlayer.RecalcStatus();
         ThePlayer.playerTexture = body;
         ThePlayer.swordTexture = sword;
         ThePlayer.optionTexture = option;
-        ResetPlayerForField(0);
-        ReleaseAllInput();
-        ClearBullets();
-        ResetItemsAndCounters();
-        InitEffects();
-        ClearEmotionNumbers();
-        ResetEmotionGauges();
-        CurrentField = 1;
-        Difficulty = 1;
-        EmotionArea = 1;
-        BaseScore = 0;
         std::srand(3);
     }
     void TearDown() override {
-        ReleaseAllInput();
-        ClearBullets();
-        ResetItemsAndCounters();
-        InitEffects();
-        ClearEmotionNumbers();
-        ResetEmotionGauges();
-        BaseScore = 0;
-        ThePlayer = saved;
         for (Texture* t : {body, sword, option}) t->Release();
-        SetPadVibration(0, 0);
     }
 
     static Texture* Sheet(const char* name) {
@@ -220,7 +196,7 @@ protected:
     Texture* sword = Sheet("sword");
     Texture* option = Sheet("option");
     UserInterface hud;
-    Player saved;
+    FieldScratch field;
 };
 
 TEST_F(PlayerFrames, SixHundredFramesOfPlayWithoutAHeapAllocation) {
