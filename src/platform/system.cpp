@@ -1,6 +1,7 @@
 // Window, event pump, error box, clock and working directory.
 #include "platform/system.h"
 
+#include <string>
 #include <unistd.h>
 
 #include <cstdio>
@@ -17,6 +18,7 @@ SDL_Window* window = nullptr;
 bool windowFullscreen = false;
 bool quitRequested = false;
 int errorMessages = 0;
+std::string lastErrorMessage;
 
 // True when boxes can be shown: video is up on a driver with a display.
 bool HasDisplay() {
@@ -101,12 +103,15 @@ void PlatformRequestQuit() { quitRequested = true; }
 void ShowErrorMessage(const char* text) {
     if (text == nullptr) text = "";
     ++errorMessages;
+    lastErrorMessage = text;
     std::fprintf(stderr, "%s\n", text);
     std::fflush(stderr);
     if (HasDisplay()) SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Error", text, window);
 }
 
 int ErrorMessageCount() { return errorMessages; }
+
+const char* LastErrorMessage() { return lastErrorMessage.c_str(); }
 
 void PlatformShutdown() {
     ClosePad();

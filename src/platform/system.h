@@ -23,6 +23,8 @@ void PlatformRequestQuit();
 void ShowErrorMessage(const char* text);
 // Number of error messages shown so far (tests and the smoke run).
 int ErrorMessageCount();
+// The text of the last error message shown ("" when none).
+const char* LastErrorMessage();
 void PlatformShutdown();
 
 // Milliseconds since some fixed start.
