@@ -2,10 +2,12 @@
 
 #include "app/common_textures.h"
 
-UserInterface::UserInterface() = default;
-void UserInterface::Reset() {}
-void UserInterface::SetLevelUpRecord(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t) {}
-void UserInterface::Draw() {}
+// Every field starts at 0 and every sheet null (member initialisers); the
+// panel is idle and the first skill selected.
+UserInterface::UserInterface() {
+    levelUpTimer = -1;
+    selectedSkill = 1;
+}
 
 bool UserInterface::LoadTextures() {
     return (uiTexture = LoadTexture("Texture/UserInterface/ui.png", 1280, 720, 0)) != nullptr &&
@@ -28,4 +30,34 @@ void UserInterface::Release() {
     ReleaseTexture(skillIconTexture);
     ReleaseTexture(statusBarTexture);
     ReleaseTexture(uiTexture);
+}
+
+void UserInterface::Reset() {
+    slideCounter = 0;
+    slideAlpha = 0;
+    status = HudStatus{};
+    levelUpBase = HudStatus{};
+    levelUpTimer = -1;
+    swordTimer = 0;
+    swordTimerMax = 0;
+    selectedSkill = 1;
+    for (int i = 0; i < 3; ++i) {
+        skillCooldown[i] = 0;
+        skillCooldownMax[i] = 0;
+    }
+    exp = 0;
+    nextLevelExp = 0;
+    fieldMoney = 0;
+}
+
+void UserInterface::SetLevelUpRecord(int32_t maxHp, int32_t maxSp, int32_t attack, int32_t defense, int32_t attack2,
+                                     int32_t defense2) {
+    levelUpBase.level = status.level + 1;
+    levelUpBase.maxHp = maxHp;
+    levelUpBase.maxSp = maxSp;
+    levelUpBase.attack = attack;
+    levelUpBase.defense = defense;
+    levelUpBase.attack2 = attack2;
+    levelUpBase.defense2 = defense2;
+    levelUpTimer = 0;
 }

@@ -1,0 +1,208 @@
+// The enemy sheets and the world map's sheets: cells where the game cuts
+// them, strips that animate, and room left for what the game draws over them.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+
+#include "assetgen/manifest.h"
+
+namespace fs = std::filesystem;
+using namespace assetgen;
+
+namespace {
+
+Canvas LoadBuilt(const TextureSpec& t) {
+    std::ifstream in(fs::path(MIRELUNE_RESOURCE_DIR) / t.path, std::ios::binary);
+    std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    Canvas c;
+    EXPECT_TRUE(DecodePng(bytes, c)) << t.path;
+    return c;
+}
+
+std::vector<const TextureSpec*> Sheets(std::string_view folder) {
+    std::vector<const TextureSpec*> out;
+    for (const TextureSpec& t : TextureManifest())
+        if (t.path.rfind(folder, 0) == 0 && (folder != "Texture/Character/" || t.path.find("/enemy_") != std::string::npos))
+            out.push_back(&t);
+    return out;
+}
+
+bool Overlap(const Cell& a, const Cell& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// Pixels in which two equal-sized cells differ.
+int Differing(const Canvas& c, const Cell& a, const Cell& b) {
+    int n = 0;
+    for (int y = 0; y < a.Height(); ++y)
+        for (int x = 0; x < a.Width(); ++x) n += c.Get(a.left + x, a.top + y) != c.Get(b.left + x, b.top + y);
+    return n;
+}
+
+// "left,top,right,bottom" of a sheet's cell, or what is missing.
+std::string CutOf(std::string_view path, std::string_view cell) {
+    const TextureSpec* t = FindTexture(path);
+    if (!t) return "no such sheet";
+    const Cell* c = t->FindCell(cell);
+    if (!c) return "no such cell";
+    return std::to_string(c->left) + "," + std::to_string(c->top) + "," + std::to_string(c->right) + "," +
+           std::to_string(c->bottom);
+}
+
+TEST(EnemyAndMapSheets, CellsSitWhereTheGameCutsThem) {
+    struct Expect {
+        const char* path;
+        const char* cell;
+        const char* cut;  // left,top,right,bottom
+    };
+    const Expect cuts[] = {
+        {"Texture/Character/enemy_normal_grass_day.png", "butterfly_9", "576,0,640,64"},
+        {"Texture/Character/enemy_normal_grass_day.png", "daycocoon", "0,64,64,128"},
+        {"Texture/Character/enemy_normal_grass_night.png", "nightcocoon", "0,64,64,128"},
+        {"Texture/Character/enemy_boss_grass_day.png", "bigbutterfly_4", "1024,0,1280,256"},
+        {"Texture/Character/enemy_boss_grass_day.png", "scorpion_9", "2304,256,2560,512"},
+        {"Texture/Character/enemy_boss_grass_night.png", "spider_0", "0,256,256,512"},
+        {"Texture/Character/enemy_normal_canyon_day.png", "daymushroom", "0,0,64,64"},
+        {"Texture/Character/enemy_normal_canyon_night.png", "nightrafflesia", "0,64,128,192"},
+        {"Texture/Character/enemy_boss_canyon_day.png", "bigdayrafflesia", "0,0,256,256"},
+        {"Texture/Character/enemy_boss_canyon_day.png", "eagle_9", "2304,256,2560,384"},
+        {"Texture/Character/enemy_boss_canyon_night.png", "bat_3", "768,256,1024,384"},
+        {"Texture/Character/enemy_normal_cave.png", "element", "0,0,64,64"},
+        {"Texture/Character/enemy_normal_cave.png", "floorcrystal_3", "0,256,128,320"},
+        {"Texture/Character/enemy_boss_cave.png", "magicstone", "0,0,128,256"},
+        {"Texture/FieldMap/time.png", "night", "128,0,256,128"},
+        {"Texture/FieldMap/time_text.png", "night", "0,256,1280,512"},
+        {"Texture/FieldMap/difficulty_icon.png", "difficulty3", "256,0,384,128"},
+        {"Texture/FieldMap/difficulty_text.png", "difficulty3", "0,512,1280,768"},
+        {"Texture/FieldMap/fieldballoon.png", "cave", "0,128,256,192"},
+        {"Texture/FieldMap/public_status_text.png", "experience", "3840,0,4320,544"},
+        {"Texture/FieldMap/menu.png", "highlight", "0,336,224,384"},
+        {"Texture/FieldMap/shop_board.png", "tab_lances_current", "672,736,880,800"},
+        {"Texture/FieldMap/shop_board.png", "tab_accessories", "0,800,208,864"},
+        {"Texture/FieldMap/shop_board.png", "yes_no_cursor", "896,816,1088,864"},
+        {"Texture/FieldMap/shop_board.png", "cursor", "0,864,544,944"},
+        {"Texture/FieldMap/shop_board.png", "owned", "0,944,544,1024"},
+        {"Texture/FieldMap/shop_board.png", "confirm", "544,864,1088,1024"},
+        {"Texture/FieldMap/equip_board.png", "choice_panel", "0,720,352,1168"},
+        {"Texture/FieldMap/Equipment/Knights/Knights_equipment_name.png", "armour_6", "1088,480,1632,560"},
+        {"Texture/FieldMap/Equipment/Knights/Knights_equipment_text.png", "sword_6", "2880,512,3360,1024"},
+        {"Texture/FieldMap/Equipment/Accessory/accessory_text.png", "accessory_5", "2400,0,2880,512"},
+        {"Texture/FieldMap/Equipment/ShotStyle/ShotStyle_Name.png", "shotstyle_2", "0,160,544,240"},
+    };
+    for (const Expect& e : cuts) EXPECT_EQ(CutOf(e.path, e.cell), e.cut) << e.path << " " << e.cell;
+    // Every cell inside its sheet, and no two cells of a sheet share a pixel.
+    auto sheets = Sheets("Texture/Character/");
+    auto map = Sheets("Texture/FieldMap/");
+    sheets.insert(sheets.end(), map.begin(), map.end());
+    ASSERT_EQ(sheets.size(), 32u);
+    for (const TextureSpec* t : sheets) {
+        EXPECT_FALSE(t->cells.empty()) << t->path;
+        for (size_t i = 0; i < t->cells.size(); ++i) {
+            const Cell& a = t->cells[i];
+            EXPECT_TRUE(a.left >= 0 && a.top >= 0 && a.right <= t->width && a.bottom <= t->height && a.left < a.right &&
+                        a.top < a.bottom)
+                << t->path << " " << a.name;
+            for (size_t j = i + 1; j < t->cells.size(); ++j)
+                EXPECT_FALSE(Overlap(a, t->cells[j])) << t->path << " " << a.name << " " << t->cells[j].name;
+        }
+    }
+}
+
+// Each creature's ten frames are ten different pictures, every cell holds a
+// drawing, and what no cell covers stays key colour.
+TEST(EnemyAndMapSheets, EnemyStripsAnimateAndUncutAreasStayKey) {
+    int strips = 0;
+    for (const TextureSpec* t : Sheets("Texture/Character/")) {
+        Canvas c = LoadBuilt(*t);
+        std::map<std::string, std::vector<const Cell*>> groups;
+        std::vector<char> covered(size_t(t->width) * t->height, 0);
+        for (const Cell& cell : t->cells) {
+            int drawn = 0;
+            for (int y = cell.top; y < cell.bottom; ++y)
+                for (int x = cell.left; x < cell.right; ++x) {
+                    covered[size_t(y) * t->width + x] = 1;
+                    drawn += c.Get(x, y) != kKeyGreen;
+                }
+            EXPECT_GT(drawn, cell.Width() * cell.Height() / 10) << t->path << " " << cell.name;
+            size_t us = cell.name.rfind('_');
+            if (us != std::string::npos) groups[cell.name.substr(0, us)].push_back(&cell);
+        }
+        size_t stray = 0;
+        for (size_t i = 0; i < covered.size(); ++i) stray += !covered[i] && c.Pixels()[i] != kKeyGreen;
+        EXPECT_EQ(stray, 0u) << t->path;
+        for (const auto& [name, cells] : groups) {
+            if (cells.size() != 10) continue;
+            ++strips;
+            for (size_t i = 0; i < cells.size(); ++i)
+                for (size_t j = i + 1; j < cells.size(); ++j)
+                    EXPECT_GT(Differing(c, *cells[i], *cells[j]), cells[i]->Width() * cells[i]->Height() / 100)
+                        << t->path << " " << cells[i]->name << " and " << cells[j]->name;
+        }
+    }
+    EXPECT_EQ(strips, 8);  // butterfly, moth, big butterfly, big moth, scorpion, spider, eagle, bat
+}
+
+// Names leave the shop's price free (x 372 on) and stay in a band narrow
+// enough for the accessory rows, 32 px apart; descriptions leave the bottom
+// of their cell free for the stat lines the boards draw there.
+TEST(EnemyAndMapSheets, EquipmentTextsLeaveRoomForWhatTheBoardsDraw) {
+    for (const TextureSpec* t : Sheets("Texture/FieldMap/Equipment/")) {
+        Canvas c = LoadBuilt(*t);
+        bool names = t->cells.front().Width() == 544;
+        for (const Cell& cell : t->cells) {
+            int top = cell.Height(), bottom = -1, right = -1;
+            for (int y = cell.top; y < cell.bottom; ++y)
+                for (int x = cell.left; x < cell.right; ++x)
+                    if (A(c.Get(x, y)) > 0) {
+                        top = std::min(top, y - cell.top);
+                        bottom = std::max(bottom, y - cell.top);
+                        right = std::max(right, x - cell.left);
+                    }
+            ASSERT_GE(bottom, 0) << t->path << " " << cell.name << " is empty";
+            if (names) {
+                EXPECT_LT(right, 372) << t->path << " " << cell.name;
+                EXPECT_GE(top, 16) << t->path << " " << cell.name;
+                EXPECT_LE(bottom, 60) << t->path << " " << cell.name;
+            } else {
+                EXPECT_LT(bottom, 368) << t->path << " " << cell.name;
+            }
+        }
+    }
+}
+
+// The map is opaque; what is drawn over it lets the map show round its shapes.
+TEST(EnemyAndMapSheets, MapIsOpaqueAndOverlaysSeeThrough) {
+    for (const char* path : {"Texture/FieldMap/worldmap_day.png", "Texture/FieldMap/worldmap_night.png"}) {
+        Canvas c = LoadBuilt(*FindTexture(path));
+        for (Argb p : c.Pixels()) ASSERT_EQ(A(p), 255) << path;
+    }
+    struct Clear {
+        const char* path;
+        Rect r;
+    };
+    const Clear clear[] = {
+        {"Texture/FieldMap/textbox.png", {0, 0, 1280, 72}},          // the map shows above the box
+        {"Texture/FieldMap/field_text.png", {0, 0, 1280, 100}},      // lines only inside the box
+        {"Texture/FieldMap/menu.png", {0, 0, 3, 3}},                 // rounded corner
+        {"Texture/FieldMap/fieldballoon.png", {0, 0, 256, 6}},       // between the balloons
+        {"Texture/FieldMap/arrow.png", {0, 0, 3, 128}},
+        {"Texture/FieldMap/shop_board.png", {0, 720, 1280, 734}},    // between board and tabs
+        {"Texture/FieldMap/equip_board.png", {360, 720, 1280, 1280}},
+        {"Texture/FieldMap/cloud.png", {0, 0, 4, 4}},
+    };
+    for (const Clear& k : clear) {
+        Canvas c = LoadBuilt(*FindTexture(k.path));
+        int hi = 0;
+        for (int y = k.r.top; y < k.r.bottom; ++y)
+            for (int x = k.r.left; x < k.r.right; ++x) hi = std::max(hi, A(c.Get(x, y)));
+        EXPECT_EQ(hi, 0) << k.path;
+    }
+    // The cloud is solid in its middle, so the cover hides what is locked.
+    Canvas cloud = LoadBuilt(*FindTexture("Texture/FieldMap/cloud.png"));
+    EXPECT_EQ(A(cloud.Get(64, 64)), 255);
+}
+
+}  // namespace
