@@ -154,6 +154,7 @@ TEST_F(Items, HoldsSuppressNumbersButOnlyTheBigCoinsSound) {
 
 TEST_F(Items, EachOrbGivesAtMostOneLevel) {
     // Two big orbs worth 2000 each in one frame: two levels.
+    hud.status.level = 1;  // the frame's mirror
     ThePlayer.exp = 2999;
     AtPlayer(4);
     AtPlayer(4);
@@ -162,6 +163,16 @@ TEST_F(Items, EachOrbGivesAtMostOneLevel) {
     EXPECT_EQ(ThePlayer.exp, 2999 + 4000 - 3000 - 3125);
     EXPECT_EQ(ThePlayer.status.maxHp, 120);  // the stats follow each level
     EXPECT_EQ(ThePlayer.nextLevelExp, 3250);
+    // The HUD's panel holds the stats from before the second level-up.
+    const HudStatus& before = hud.levelUpBase;
+    EXPECT_EQ(hud.levelUpTimer, 0);
+    EXPECT_EQ(before.level, 2);
+    EXPECT_EQ(before.maxHp, 110);
+    EXPECT_EQ(before.maxSp, 60);
+    EXPECT_EQ(before.attack, 10);
+    EXPECT_EQ(before.defense, 12);
+    EXPECT_EQ(before.attack2, 8);
+    EXPECT_EQ(before.defense2, 6);
 
     // One orb worth 7000: one level, the rest waits for the next pickup.
     ThePlayer.exp = 0;
