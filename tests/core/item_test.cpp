@@ -342,25 +342,14 @@ TEST_F(Items, TheMagnetPullsEveryItemOnceItsPopOutIsOver) {
     EXPECT_NEAR(std::atan2(after.y - before.y, after.x - before.x), toPlayer, 1e-4f);
 }
 
-TEST_F(Items, ClearingKeepsTheHomingAngleAndResetZeroesTheCounters) {
+TEST_F(Items, FieldEndClearsItemsAndCounters) {
     SpawnItem(1, 400.0f, 300.0f, 0.0f);
-    SetItemAttracted(0);
-    UpdateItems();
-    const float homing = ItemPool[0].homingAngle;
     SetCoinSmallCount(3);
-    SetCoinBigCount(4);
-    SetExpSmallCount(5);
     SetExpBigCount(6);
     ResetItemsAndCounters();
-    EXPECT_EQ(ItemPool[0].active, 0);
-    EXPECT_EQ(ItemPool[0].x, 0.0f);
-    EXPECT_EQ(ItemPool[0].attracted, 0);
-    EXPECT_EQ(ItemPool[0].homingAngle, homing);
-    EXPECT_EQ(GetCoinSmallCount() + GetCoinBigCount() + GetExpSmallCount() + GetExpBigCount(), 0);
-    // Slots outside the pool are ignored.
-    ResetItem(-1);
-    SetItemAttracted(kItemCount);
-    EXPECT_EQ(GetItemKind(kItemCount), 0);
+    EXPECT_EQ(LiveItems(), 0);
+    EXPECT_EQ(GetCoinSmallCount() + GetExpBigCount(), 0);
+    EXPECT_EQ(GetItemKind(kItemCount), 0);  // outside the pool: nothing
 }
 
 TEST_F(Items, DrawRowsColumnsAndScaleByKind) {

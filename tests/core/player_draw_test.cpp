@@ -88,6 +88,15 @@ TEST_F(PlayerDraw, ParticlesOptionsBodyShieldAndSwordInThatOrder) {
     EXPECT_EQ(std::memcmp(&r[9].transform, &r[8].transform, sizeof(Matrix)), 0);
     EXPECT_EQ(Alpha(r[9]), 92u);
     EXPECT_EQ(r[9].centre.x, 32.0f);
+
+    // A particle of age 59 is drawn at scale 0.005 with alpha 2.
+    for (int i = 0; i < Player::kParticleCount; ++i) p->particleActive[i] = i == 0 ? 1 : 0;
+    p->particleAge[0] = 59;
+    SpriteBatch->ClearRecords();
+    p->DrawParticles();
+    ASSERT_EQ(rec.Records().size(), 1u);
+    EXPECT_NEAR(rec.Records()[0].transform.m[1][1], 0.005f, 1e-6f);
+    EXPECT_EQ(Alpha(rec.Records()[0]), 2u);
 }
 
 TEST_F(PlayerDraw, OptionCountByShotStyle) {
@@ -205,21 +214,6 @@ TEST_F(PlayerDraw, SwordSweepsForTenFramesAndHitsForNine) {
     ASSERT_EQ(r.size(), 5u);
     EXPECT_NEAR(r[0].transform.m[3][0], x + 100.0f, 1e-3f);
     EXPECT_NEAR(r[0].transform.m[3][1], y, 1e-3f);
-}
-
-TEST_F(PlayerDraw, AParticleOfAgeFiftyNineIsAlmostGone) {
-    auto p = MakePlayer(0);
-    p->particleActive[5] = 1;
-    p->particleAge[5] = 59;
-    p->particlePosition[5] = Vec3{400.0f, 300.0f, 0.0f};
-    DrawRecording rec;
-    p->DrawParticles();
-    ASSERT_EQ(rec.Records().size(), 1u);
-    const DrawRecord& r = rec.Records()[0];
-    EXPECT_NEAR(r.transform.m[0][0], 0.005f, 1e-6f);
-    EXPECT_NEAR(r.transform.m[1][1], 0.005f, 1e-6f);
-    EXPECT_EQ(r.transform.m[3][0], 400.0f);
-    EXPECT_EQ(Alpha(r), 2u);
 }
 
 }  // namespace
