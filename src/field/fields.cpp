@@ -1,12 +1,157 @@
 #include "field/fields.h"
 
-int32_t FieldGrassDay::Update() { return 0; }
-void FieldGrassDay::Draw() {}
-int32_t FieldGrassNight::Update() { return 0; }
-void FieldGrassNight::Draw() {}
-int32_t FieldCanyonDay::Update() { return 0; }
-void FieldCanyonDay::Draw() {}
-int32_t FieldCanyonNight::Update() { return 0; }
-void FieldCanyonNight::Draw() {}
-int32_t FieldCave::Update() { return 0; }
-void FieldCave::Draw() {}
+#include "app/common_textures.h"
+#include "app/fade.h"
+#include "core/emotion.h"
+#include "core/field_globals.h"
+#include "core/item.h"
+#include "core/score.h"
+#include "enemy/enemy.h"
+#include "field/field_state.h"
+#include "field/schedule.h"
+#include "platform/platform.h"
+
+namespace {
+
+constexpr FieldTimeline kGrassDay{1, 1800, kSpeciesBigButterFly, 1890, 2010, 3600, kSpeciesScorpion, 3750, 4110, 1, false};
+constexpr FieldTimeline kGrassNight{2, 1800, kSpeciesBigMoth, 1890, 2010, 3600, kSpeciesSpider, 3750, 4110, 1, false};
+constexpr FieldTimeline kCanyonDay{3, 2700, kSpeciesEagle, 2790, 2910, 5400, kSpeciesBigDayRafflesia, 5550, 5910, 2, true};
+constexpr FieldTimeline kCanyonNight{4, 2700, kSpeciesBat, 2790, 2910, 5400, kSpeciesBigNightRafflesia, 5550, 5910, 2, true};
+
+constexpr float kBackgroundHeight = 720.0f;
+constexpr int32_t kFadeMidpoint = 60;
+constexpr int32_t kFieldEndFadeCode = 3;
+
+bool InWindow(int32_t t, int32_t spawnFrame) {
+    return t >= spawnFrame + 1 && t <= spawnFrame + kHoldWindowLength;
+}
+
+// The last active enemy of the species in slot order, or -1.
+int32_t LastActiveOf(int32_t species) {
+    int32_t found = -1;
+    for (int32_t i = 0; i < kEnemyCount; ++i)
+        if (EnemyPool[i].active != 0 && EnemyPool[i].species == species) found = i;
+    return found;
+}
+
+// Bosses always pass route 1.
+void SpawnBoss(int32_t frame, int32_t species, int32_t variant, float x, float y, int32_t level) {
+    SpawnFieldEnemy(MakeSpawnEvent(frame, species, variant, x, y, 1, level));
+}
+
+void ShowResult(FieldState& state, int32_t fieldId) {
+    ClearItems();
+    ResultPending = 1;
+    ResultField = fieldId;
+    state.cleared = 1;
+}
+
+void StartClosingFade() {
+    TransitionFadeActive = 1;
+    TransitionFadeCode = kFieldEndFadeCode;
+}
+
+void AdvanceScroll(FieldState& state) {
+    state.scroll.y += state.scrollSpeed;
+    if (state.scroll.y >= kBackgroundHeight) state.scroll = Vec3{};
+}
+
+int32_t FieldOver() {
+    return TransitionFadeCounter >= kFadeMidpoint && TransitionFadeCode == kFieldEndFadeCode ? 1 : 0;
+}
+
+int32_t RunTimeline(const FieldTimeline& f, FieldState& state, const SpawnSchedule& route1,
+                    const SpawnSchedule& route2, const SpawnSchedule& route3) {
+    const int32_t t = state.frame;
+    const SpawnSchedule& schedule = state.route == 2 ? route2 : state.route == 3 ? route3 : route1;
+    RunSchedule(schedule, t, state.route);
+
+    if (t == f.midBossFrame) SpawnBoss(t, f.midBossSpecies, 0, kMidBossX, kMidBossY, f.level);
+    if (t == f.flashFrame) WhiteoutActive = 1;
+    if (t == f.routeFrame) ChooseRoute(state);
+    if (t == f.bossFrame) SpawnBoss(t, f.bossSpecies, 0, kBossX, kBossY, f.level);
+    if (t == f.resultFrame) ShowResult(state, f.fieldId);
+    if (t == f.fadeFrame) StartClosingFade();
+
+    AdvanceScroll(state);
+
+    const bool midHeld = InWindow(t, f.midBossFrame) && LastActiveOf(f.midBossSpecies) >= 0;
+    const bool bossHeld = InWindow(t, f.bossFrame) && LastActiveOf(f.bossSpecies) >= 0;
+    if (!midHeld && !bossHeld) state.frame = t + 1;
+    if (bossHeld && f.bossBrakesScroll && state.scrollSpeed > 0.0f) {
+        state.scrollSpeed -= kScrollBrake;
+        if (state.scrollSpeed <= 0.0f) state.scrollSpeed = 0.0f;
+    }
+    return FieldOver();
+}
+
+void DrawBackground(int32_t fieldIndex, const FieldState& state) {
+    Texture* texture = FieldBackgroundTextures[fieldIndex];
+    SpriteBatch->SetTransform(MatrixIdentity());
+    const Vec3 upper{state.scroll.x, state.scroll.y - kBackgroundHeight, 0.0f};
+    const Vec3 lower{state.scroll.x, state.scroll.y, 0.0f};
+    SpriteBatch->Draw(texture, nullptr, nullptr, &lower, 0xFFFFFFFFu);
+    SpriteBatch->Draw(texture, nullptr, nullptr, &upper, 0xFFFFFFFFu);
+    if (WhiteoutActive == 1) DrawWhiteFlash();
+}
+
+}  // namespace
+
+const FieldTimeline& GrassDayTimeline() { return kGrassDay; }
+const FieldTimeline& GrassNightTimeline() { return kGrassNight; }
+const FieldTimeline& CanyonDayTimeline() { return kCanyonDay; }
+const FieldTimeline& CanyonNightTimeline() { return kCanyonNight; }
+
+int32_t FieldGrassDay::Update() {
+    return RunTimeline(kGrassDay, FieldGrassDayState, ScheduleRoute1, ScheduleRoute2, ScheduleRoute3);
+}
+int32_t FieldGrassNight::Update() {
+    return RunTimeline(kGrassNight, FieldGrassNightState, ScheduleRoute1, ScheduleRoute2, ScheduleRoute3);
+}
+int32_t FieldCanyonDay::Update() {
+    return RunTimeline(kCanyonDay, FieldCanyonDayState, ScheduleRoute1, ScheduleRoute2, ScheduleRoute3);
+}
+int32_t FieldCanyonNight::Update() {
+    return RunTimeline(kCanyonNight, FieldCanyonNightState, ScheduleRoute1, ScheduleRoute2, ScheduleRoute3);
+}
+
+// The cave has one schedule and no route choice; at Difficulty 3 the final
+// boss rises where the stone was last seen, and its second form where the
+// first fell.
+int32_t FieldCave::Update() {
+    CaveFieldState& state = FieldCaveState;
+    const int32_t t = state.frame;
+    RunSchedule(Schedule, t, state.route);
+
+    if (t == kCaveBigElementFrame) SpawnBoss(t, kSpeciesBigElement, 0, kMidBossX, kMidBossY, 3);
+    if (t == kCaveMagicStoneFrame) SpawnBoss(t, kSpeciesMagicStone, 0, kMidBossX, kMidBossY, 3);
+    if (Difficulty == 3 && t == kCaveFirstFormFrame)
+        SpawnBoss(t, kSpeciesGrandMagicStone, 0, state.bossPosition.x, state.bossPosition.y, 3);
+    if (Difficulty == 3 && t == kCaveSecondFormFrame)
+        SpawnBoss(t, kSpeciesGrandMagicStone, 1, state.bossPosition.x, state.bossPosition.y, 3);
+    if (t == kCaveResultFrame) ShowResult(state, 5);
+    if (t == kCaveFadeFrame) StartClosingFade();
+
+    AdvanceScroll(state);
+
+    // Each window tests only its own boss; the first form's window overlaps
+    // the stone's, so the first form holds from the frame after the stone's.
+    int32_t holder = -1;
+    if (InWindow(t, kCaveBigElementFrame)) {
+        holder = LastActiveOf(kSpeciesBigElement);
+    } else if (InWindow(t, kCaveMagicStoneFrame)) {
+        holder = LastActiveOf(kSpeciesMagicStone);
+        if (holder >= 0) state.bossPosition = GetEnemyPosition(holder);
+    } else if (InWindow(t, kCaveFirstFormFrame) || InWindow(t, kCaveSecondFormFrame)) {
+        holder = LastActiveOf(kSpeciesGrandMagicStone);
+        if (holder >= 0) state.bossPosition = GetEnemyPosition(holder);
+    }
+    if (holder < 0) state.frame = t + 1;
+    return FieldOver();
+}
+
+void FieldGrassDay::Draw() { DrawBackground(0, FieldGrassDayState); }
+void FieldGrassNight::Draw() { DrawBackground(1, FieldGrassNightState); }
+void FieldCanyonDay::Draw() { DrawBackground(2, FieldCanyonDayState); }
+void FieldCanyonNight::Draw() { DrawBackground(3, FieldCanyonNightState); }
+void FieldCave::Draw() { DrawBackground(4, FieldCaveState); }

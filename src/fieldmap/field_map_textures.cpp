@@ -1,3 +1,5 @@
+#include <iterator>
+
 #include "app/common_textures.h"
 #include "fieldmap/field_map_scene.h"
 
@@ -47,5 +49,7 @@ bool FieldMapScene::LoadTextures() {
 }
 
 void FieldMapScene::ReleaseTextures() {
-    for (const MapTexture& t : kMapTextures) ReleaseTexture(this->*t.slot);
+    // The cloud sheet first, then the others in reverse order of loading; a
+    // texture that was never created is skipped.
+    for (int i = static_cast<int>(std::size(kMapTextures)) - 1; i >= 0; --i) ReleaseTexture(this->*kMapTextures[i].slot);
 }
