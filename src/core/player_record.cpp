@@ -97,10 +97,6 @@ void Player::SetOptionType(int32_t optionType) {
     }
 }
 
-void Player::Update() {}
-void Player::Draw() {}
-void Player::DrawParticles() {}
-void Player::DrawLayer(int32_t) {}
 
 void ResetPlayerForField(int32_t optionType) {
     ThePlayer.ResetForField();

@@ -1,5 +1,7 @@
 #include "support/busy_field.h"
 
+#include <cstring>
+
 #include "app/common_textures.h"
 #include "app/fade.h"
 #include "core/bullet.h"
@@ -14,6 +16,7 @@
 #include "enemy/enemy_gauge.h"
 #include "enemy/species_ids.h"
 #include "field/field_state.h"
+#include "platform/input.h"
 #include "species/cave/enemy_child.h"
 
 namespace testsupport {
@@ -108,6 +111,8 @@ void ResetPlayState() {
     FieldCanyonNightState = FieldState{};
     FieldCaveState = CaveFieldState{};
     ResetKnight();
+    std::memset(KeyboardState, 0, sizeof(KeyboardState));
+    PadState = PadStateRecord{};
 }
 
 void FillEveryPool() {

@@ -7,7 +7,8 @@ namespace testsupport {
 
 // Every pool, record and popup empty; gauges 500; score, counters, result,
 // fades and field states back to their start; Difficulty 1, field 1; the
-// knight at level 1 with full HP at (640, 500), not invincible.
+// knight at level 1 with full HP at (640, 500), not invincible; no key or
+// pad button held.
 void ResetPlayState();
 
 // Fills every pool as in a heavy frame of the grass plain: 50 enemies of both
