@@ -5,6 +5,7 @@
 #include "core/bullet.h"
 #include "core/effects.h"
 #include "core/emotion.h"
+#include "core/float_to_int.h"
 #include "core/player.h"
 #include "core/popups.h"
 #include "core/score.h"
@@ -247,8 +248,7 @@ int32_t ComputeDamage(float power, float defense, float factor) {
     const float v = power * ratio * factor;
     // Below 1, and a ratio that is not a number (0 / 0), do the least damage.
     if (!(v >= 1.0f)) return 1;
-    if (v >= 2147483648.0f) return INT32_MAX;
-    return static_cast<int32_t>(v);
+    return TruncToInt32(v);
 }
 
 void SlashEnemyBullets(const Vec3& at, float offset, float reachY, int32_t score, int32_t gaugeEvents) {

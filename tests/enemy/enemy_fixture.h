@@ -17,6 +17,7 @@
 #include "enemy/enemy_textures.h"
 #include "platform/graphics.h"
 #include "species/cave/enemy_child.h"
+#include "support/busy_field.h"
 
 class EnemyFixture : public ::testing::Test {
 protected:
@@ -34,29 +35,7 @@ protected:
     }
 
     void SetUp() override {
-        for (Enemy& e : EnemyPool) {
-            e.ResetSlot();
-            e.ResetCommanderParts();
-            e.status = StatusBlock{};
-            e.variant = 0;
-            e.layer = 0;
-            e.hitFlag = 0;
-        }
-        for (EnemyChild& c : EnemyChildPool) {
-            c.ResetSlot();
-            c.ClearTrail();
-            c.status = StatusBlock{};
-            c.gaugeFlag = 0;
-            c.hitFlag = 0;
-            c.variant = 0;
-        }
-        for (EnemyGaugeRecord& r : EnemyStatusTable) r = EnemyGaugeRecord{};
-        for (EnemyGaugeRecord& r : EnemyChildStatusTable) r = EnemyGaugeRecord{};
-        for (int i = 0; i < kEnemyCount; ++i) {
-            EnemyDrawOrder[i] = -1;
-            EnemyDrawLayer[i] = -1;
-        }
-        EnemyDrawCount = 0;
+        testsupport::ClearEnemyPools();
         ResetScorePopups();
         for (Item& it : ItemPool) it.active = 0;
         for (int i = 0; i < kEffectCount; ++i) EffectPool.active[i] = 0;

@@ -54,7 +54,7 @@ void ResetKnight() {
 
 }  // namespace
 
-void ResetPlayState() {
+void ClearEnemyPools() {
     for (Enemy& e : EnemyPool) {
         e.ResetSlot();
         e.ResetCommanderParts();
@@ -69,6 +69,7 @@ void ResetPlayState() {
         c.status = StatusBlock{};
         c.gaugeFlag = 0;
         c.hitFlag = 0;
+        c.variant = 0;
     }
     for (EnemyGaugeRecord& r : EnemyStatusTable) r = EnemyGaugeRecord{};
     for (EnemyGaugeRecord& r : EnemyChildStatusTable) r = EnemyGaugeRecord{};
@@ -77,6 +78,10 @@ void ResetPlayState() {
         EnemyDrawLayer[i] = -1;
     }
     EnemyDrawCount = 0;
+}
+
+void ResetPlayState() {
+    ClearEnemyPools();
     ClearBullets();
     ClearItems();
     InitEffects();

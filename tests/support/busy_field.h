@@ -5,6 +5,10 @@
 
 namespace testsupport {
 
+// Every enemy and satellite free with its state cleared, their gauge records
+// off and the enemies' draw list empty.
+void ClearEnemyPools();
+
 // Every pool, record and popup empty; gauges 500; score, counters, result,
 // fades and field states back to their start; Difficulty 1, field 1; the
 // knight at level 1 with full HP at (640, 500), not invincible; no key or
