@@ -44,6 +44,19 @@ public:
     void RecalcStatus();
     void Update();
     void Draw() override;
+    // Places the options after the move: the fan while slow, else the two
+    // pairs; option type 2 trails along the position history.
+    void UpdateOptions(bool slow, float dx, float dy);
+    // Takes the first free particle (none free: nothing).
+    void SpawnParticle(const Vec3& position);
+    void UpdateParticles();
+    // One volley of option type 0, 1 or 2 while fire is held.
+    void FireType0();
+    void FireType1();
+    void FireType2();
+    void DrawParticles();
+    // 1 body, 2 shield, 3 sword sweep, 4 options.
+    void DrawLayer(int32_t layer);
 
     static constexpr int kHistoryLength = 100;
     static constexpr int kMaxOptions = 5;

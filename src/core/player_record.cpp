@@ -97,8 +97,6 @@ void Player::SetOptionType(int32_t optionType) {
     }
 }
 
-void Player::Update() {}
-void Player::Draw() {}
 
 void ResetPlayerForField(int32_t optionType) {
     ThePlayer.ResetForField();
