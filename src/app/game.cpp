@@ -95,15 +95,20 @@ void Game::MainLoop() {
             SleepMilliseconds(1);
             continue;
         }
-        PadConnected = PollPad(&PadState);
-        if (!keyboard->GetState(KeyboardState)) keyboard->Acquire();
-        if (!Update()) return;
-        Direct3DDevice->BeginScene();
-        Direct3DDevice->Clear(0xFFFFFFFF);
-        Draw();
-        Direct3DDevice->EndScene();
-        if (!Direct3DDevice->Present()) return;
+        if (!RunFrame()) return;
     }
+}
+
+bool Game::RunFrame() {
+    PadConnected = PollPad(&PadState);
+    // A device that was not acquired keeps last frame's keys and is asked again.
+    if (!keyboard->GetState(KeyboardState)) keyboard->Acquire();
+    if (!Update()) return false;
+    Direct3DDevice->BeginScene();
+    Direct3DDevice->Clear(0xFFFFFFFF);
+    Draw();
+    Direct3DDevice->EndScene();
+    return Direct3DDevice->Present();
 }
 
 bool Game::Update() {

@@ -31,7 +31,12 @@ public:
     bool Init(WindowMode mode);
     bool CreateWindowAndDevices(WindowMode mode);
     bool CreateKeyboardDevice();
+    // The clock and the event pump around RunFrame.
     void MainLoop();
+    // One frame of the real program: pad and keyboard read, Update, then the
+    // scene cleared to white, drawn and presented. False ends the program
+    // (Update said so, or the device was lost).
+    bool RunFrame();
     // One frame of the current scene; false ends the program.
     bool Update();
     void Draw();

@@ -141,6 +141,11 @@ const KeyLookups& Lookups() {
     return lookups;
 }
 
+// The keys held as the events told (0x80 per key down), by key code. Kept
+// here rather than read from SDL's own table, so that a key event pushed into
+// the queue counts like one from the keyboard.
+uint8_t heldKeys[256] = {};
+
 // Pad 0.
 SDL_GameController* pad = nullptr;
 uint16_t motorLeft = 0;
@@ -264,14 +269,29 @@ void GetPadVibration(uint16_t* leftMotor, uint16_t* rightMotor) {
     if (rightMotor != nullptr) *rightMotor = motorRight;
 }
 
+void KeyEventReceived(int scancode, bool down) {
+    const int code = ScancodeToKeyCode(scancode);
+    if (code >= 0) heldKeys[code] = down ? 0x80 : 0;
+}
+
+void ReleaseHeldKeys() { std::memset(heldKeys, 0, sizeof(heldKeys)); }
+
+bool PlatformInjectKey(uint8_t keyCode, bool down) {
+    const int scancode = KeyCodeToScancode(keyCode);
+    if (scancode < 0) return false;
+    SDL_Event event{};
+    event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+    event.key.timestamp = SDL_GetTicks();
+    if (SDL_Window* window = PlatformWindow()) event.key.windowID = SDL_GetWindowID(window);
+    event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+    event.key.keysym.scancode = static_cast<SDL_Scancode>(scancode);
+    event.key.keysym.sym = SDL_GetKeyFromScancode(event.key.keysym.scancode);
+    return SDL_PushEvent(&event) == 1;
+}
+
 bool KeyboardDevice::GetState(uint8_t* out256) {
     if (!acquired_) return false;
-    int count = 0;
-    const Uint8* keys = SDL_GetKeyboardState(&count);
-    std::memset(out256, 0, 256);
-    for (const KeyPair& pair : kKeyTable) {
-        if (pair.scancode < count && keys[pair.scancode] != 0) out256[pair.keyCode] = 0x80;
-    }
+    std::memcpy(out256, heldKeys, sizeof(heldKeys));
     return true;
 }
 

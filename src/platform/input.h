@@ -70,7 +70,8 @@ void GetPadVibration(uint16_t* leftMotor, uint16_t* rightMotor);
 int32_t PollPad(PadStateRecord* out);
 
 // The keyboard device: its state is a snapshot of the keys held, 0x80 per key
-// that is down. Held keys are released when the window loses focus.
+// that is down, as the key events handled by PlatformPumpEvents left them.
+// Held keys are released when the window loses focus.
 class KeyboardDevice {
 public:
     // Copies the 256-byte state. Returns false when the device is not acquired
@@ -108,6 +109,11 @@ struct KeyPair {
 };
 // The explicit table the two lookups are built from.
 const KeyPair* KeyTable(int* count);
+
+// Queues a real key press or release of `keyCode` (its scancode from the key
+// table) for the next PlatformPumpEvents, as the keyboard would. False when
+// the code has no key or the event could not be queued (no platform running).
+bool PlatformInjectKey(uint8_t keyCode, bool down);
 
 // Stick and trigger conversion from the controller's raw axes.
 // SDL's Y axes point down; ours point up, and -32768 clamps to 32767 when negated.

@@ -18,6 +18,11 @@ void NotifyRenderDeviceLost();
 // not released the device itself).
 void DestroyWindowRenderer();
 
+// Key events, called from the event pump: a key of the table goes down or up,
+// or every held key is let go (focus lost, shutdown).
+void KeyEventReceived(int scancode, bool down);
+void ReleaseHeldKeys();
+
 // Pad hot-plug, called from the event pump.
 void PadDeviceAdded(int deviceIndex);
 void PadDeviceRemoved(SDL_JoystickID instanceId);

@@ -33,12 +33,16 @@ void HandleEvent(const SDL_Event& event) {
             quitRequested = true;
             break;
         case SDL_KEYDOWN:
+            KeyEventReceived(event.key.keysym.scancode, true);
             if (event.key.keysym.scancode == SDL_SCANCODE_ESCAPE) quitRequested = true;
+            break;
+        case SDL_KEYUP:
+            KeyEventReceived(event.key.keysym.scancode, false);
             break;
         case SDL_WINDOWEVENT:
             if (event.window.event == SDL_WINDOWEVENT_CLOSE) quitRequested = true;
             // Keys held while the window loses focus are let go.
-            if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) SDL_ResetKeyboard();
+            if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) ReleaseHeldKeys();
             break;
         case SDL_CONTROLLERDEVICEADDED:
             PadDeviceAdded(event.cdevice.which);
@@ -114,6 +118,7 @@ int ErrorMessageCount() { return errorMessages; }
 const char* LastErrorMessage() { return lastErrorMessage.c_str(); }
 
 void PlatformShutdown() {
+    ReleaseHeldKeys();
     ClosePad();
     CloseAudioDevice();
     DestroyWindowRenderer();

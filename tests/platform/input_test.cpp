@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <SDL_scancode.h>
+#include <SDL.h>
 
 #include <cstring>
 #include <set>
+#include <vector>
 
 #include "platform/platform.h"
 
@@ -54,6 +55,97 @@ TEST(Keyboard, ReadsOnlyWhileAcquired) {
     EXPECT_FALSE(keyboard->GetState(state));
     keyboard->Release();
     input->Release();
+}
+
+// Key events through the real event queue, read back through the keyboard device.
+class KeyEvents : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(PlatformInit());
+        input = InputSystem::Create();
+        keyboard = input->CreateKeyboard();
+        keyboard->Acquire();
+    }
+    void TearDown() override {
+        keyboard->Release();
+        input->Release();
+        PlatformShutdown();
+    }
+    // The held keys after the pending events were handled.
+    std::vector<int> Held() {
+        EXPECT_TRUE(PlatformPumpEvents());
+        uint8_t state[256];
+        EXPECT_TRUE(keyboard->GetState(state));
+        std::vector<int> held;
+        for (int i = 0; i < 256; ++i) {
+            if (state[i] == 0x80) held.push_back(i);
+            else EXPECT_EQ(state[i], 0) << "key " << i;
+        }
+        return held;
+    }
+    static void PushRaw(uint32_t type, SDL_Scancode scancode) {
+        SDL_Event key{};
+        key.type = type;
+        key.key.keysym.scancode = scancode;
+        SDL_PushEvent(&key);
+    }
+    InputSystem* input = nullptr;
+    KeyboardDevice* keyboard = nullptr;
+};
+
+TEST_F(KeyEvents, InjectedKeysAreHeldFromTheNextPumpUntilReleased) {
+    ASSERT_TRUE(PlatformInjectKey(KEY_SPACE, true));
+    uint8_t state[256];
+    ASSERT_TRUE(keyboard->GetState(state));
+    EXPECT_EQ(state[KEY_SPACE], 0);  // not before the event was handled
+    EXPECT_EQ(Held(), (std::vector<int>{KEY_SPACE}));
+    ASSERT_TRUE(PlatformInjectKey(KEY_S, true));
+    ASSERT_TRUE(PlatformInjectKey(KEY_SPACE, false));
+    EXPECT_EQ(Held(), (std::vector<int>{KEY_S}));
+    // Down and up before one pump: released by the frame that reads it.
+    ASSERT_TRUE(PlatformInjectKey(KEY_RETURN, true));
+    ASSERT_TRUE(PlatformInjectKey(KEY_RETURN, false));
+    ASSERT_TRUE(PlatformInjectKey(KEY_S, false));
+    EXPECT_TRUE(Held().empty());
+    // Escape goes down like any key, and quits.
+    ASSERT_TRUE(PlatformInjectKey(KEY_ESCAPE, true));
+    EXPECT_FALSE(PlatformPumpEvents());
+    ASSERT_TRUE(keyboard->GetState(state));
+    EXPECT_EQ(state[KEY_ESCAPE], 0x80);
+}
+
+TEST_F(KeyEvents, KeyboardEventsGoThroughTheKeyTable) {
+    PushRaw(SDL_KEYDOWN, SDL_SCANCODE_LEFT);
+    PushRaw(SDL_KEYDOWN, SDL_SCANCODE_LSHIFT);
+    PushRaw(SDL_KEYDOWN, SDL_SCANCODE_F13);  // no key of ours
+    EXPECT_EQ(Held(), (std::vector<int>{KEY_LSHIFT, KEY_LEFT}));
+    PushRaw(SDL_KEYUP, SDL_SCANCODE_LEFT);
+    PushRaw(SDL_KEYUP, SDL_SCANCODE_F13);
+    EXPECT_EQ(Held(), (std::vector<int>{KEY_LSHIFT}));
+    EXPECT_FALSE(PlatformInjectKey(0x00, true));  // a code with no key
+}
+
+TEST_F(KeyEvents, LosingFocusLetsGoOfEveryKey) {
+    ASSERT_TRUE(PlatformInjectKey(KEY_A, true));
+    ASSERT_TRUE(PlatformInjectKey(KEY_UP, true));
+    ASSERT_EQ(Held().size(), 2u);
+    SDL_Event focus{};
+    focus.type = SDL_WINDOWEVENT;
+    focus.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
+    SDL_PushEvent(&focus);
+    EXPECT_TRUE(Held().empty());  // and the program goes on
+    // A key pressed again afterwards counts again.
+    ASSERT_TRUE(PlatformInjectKey(KEY_A, true));
+    EXPECT_EQ(Held(), (std::vector<int>{KEY_A}));
+}
+
+TEST_F(KeyEvents, ANewSessionStartsWithNoKeyHeld) {
+    ASSERT_TRUE(PlatformInjectKey(KEY_D, true));
+    ASSERT_EQ(Held(), (std::vector<int>{KEY_D}));
+    PlatformShutdown();
+    EXPECT_FALSE(PlatformInjectKey(KEY_D, false));  // no event queue without the platform
+    ASSERT_TRUE(PlatformInit());
+    EXPECT_TRUE(Held().empty());
 }
 
 TEST(PadConversion, StickYPointsUpAndTriggersScaleTo255) {

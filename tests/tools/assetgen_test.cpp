@@ -340,10 +340,12 @@ TEST_F(AssetGen, OverlaySheetsAreTransparentWhereThePlayfieldShows) {
     EXPECT_EQ(hi, 0);
     alphaIn(ui, {992, 0, 1280, 720}, lo, hi);
     EXPECT_EQ(lo, 255);
-    // The left panel's windows over the HP, SP and sword gauges and the
-    // experience bar.
+    // The left panel's windows over the HP, SP and sword gauges, the
+    // experience bar, and the level-up rows (labels from x 53, values to x
+    // 197, rows 231-545) with the field money's digits above them.
     Canvas bar = Load(*FindTexture("Texture/UserInterface/status_bar.png"));
-    for (Rect r : {Rect{160, 32, 288, 64}, Rect{160, 80, 288, 112}, Rect{160, 128, 288, 160}, Rect{16, 256, 48, 720}}) {
+    for (Rect r : {Rect{160, 32, 288, 64}, Rect{160, 80, 288, 112}, Rect{160, 128, 288, 160}, Rect{16, 256, 48, 720},
+                   Rect{53, 231, 197, 545}, Rect{100, 208, 252, 240}}) {
         alphaIn(bar, r, lo, hi);
         EXPECT_EQ(hi, 0) << r.left << "," << r.top;
     }

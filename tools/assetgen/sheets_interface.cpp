@@ -27,9 +27,34 @@ TextStyle SmallLabel(float size) {
     return st;
 }
 
+// Where the HUD puts things over the frame (screen pixels).
+// The level-up rows slide in at y 228 + 64r (64 x 64 labels, values to x 197)
+// underneath the left panel, which shows them through this window; the field
+// money's six digits stand at x 100-252, y 208-240, across the window's top.
+constexpr Rect kLevelUpWindow = {52, 202, 262, 546};
+constexpr Rect kMoneyPlate = {96, 206, 256, 242};
+constexpr float kCoinX = 76, kCoinY = 219;  // clear of the first row's label
+// Skill icons at (60, 545 + 60k), 50 x 50; their cooldown digits at
+// x 116-172, y 554-586 (+60k).
+constexpr float kSkillTop = 545, kSkillPitch = 60;
+// Emotion faces: up to 96 x 96 (a 40-pixel face at full size) centred here,
+// each with its 128 x 32 caption centred 64 pixels above it.
+constexpr Vec2 kFaceCentres[3] = {{1056, 512}, {1216, 512}, {1136, 656}};
+constexpr float kFaceRing = 48;
+
 void PaintFrame(Canvas& c, const TextureSpec&) {
-    // Left side: only seen through the left panel's windows.
+    // Left side: only seen through the left panel's windows. The level-up
+    // window is a recessed well, and the money plate and its coin lie in it,
+    // under the level-up rows that slide across them.
     c.FillRect(0, 0, 288, 720, kWell);
+    const Rect& w = kLevelUpWindow;
+    c.GradientV(float(w.left), float(w.top), float(w.right), float(w.bottom), Rgb(6, 6, 16), Rgb(20, 20, 40));
+    const Rect& m = kMoneyPlate;
+    c.FillRoundRect(float(m.left), float(m.top), float(m.right), float(m.bottom), 6, Rgb(30, 26, 52));
+    c.StrokeRoundRect(float(m.left), float(m.top), float(m.right), float(m.bottom), 6, 1.5f, Rgb(255, 214, 120, 150));
+    Orb(c, kCoinX, kCoinY, 10, Rgb(250, 200, 60), pal::Ink, 2);
+    c.FillPolygon(StarPoints(kCoinX, kCoinY, 5, 2, 5), Rgb(200, 130, 30));
+
     // Right panel.
     c.GradientV(992, 0, 1280, 720, kStoneTop, kStoneBottom);
     c.Map(992, 0, 1280, 720, [](int x, int y, Argb p) {
@@ -39,25 +64,37 @@ void PaintFrame(Canvas& c, const TextureSpec&) {
     c.FillRect(992, 0, 999, 720, pal::GoldDark);
     c.FillRect(999, 0, 1001, 720, pal::Gold);
     c.FillRect(286, 0, 288, 720, pal::Gold);
-    // Pickup tally (icons at x 1040, counts from x 1072) with the multiplier
-    // rows 32 px below each (x 1112-1264).
+    // Pickup tally: icons at x 1040, counts from x 1072 (rows y 32-64 + 64r),
+    // and the multipliers 32 px below each (x 1112-1264). Rows 0-1 are the
+    // experience pickups, rows 2-3 the money, each pair on its own tint.
     Panel(c, 1004, 8, 1272, 308, 14, Rgb(20, 20, 46, 230), Rgb(12, 12, 30, 230));
+    c.FillRoundRect(1012, 14, 1264, 158, 8, Rgb(60, 200, 150, 26));
+    c.FillRoundRect(1012, 162, 1264, 302, 8, Rgb(255, 196, 60, 26));
+    c.FillRect(1020, 159.5f, 1256, 160.5f, Rgb(255, 214, 120, 90));
     for (int r = 0; r < 4; ++r) {
         float y = 48 + 64.0f * r;
-        Slot(c, 1070, y - 17, 1180, y + 17);
-        Slot(c, 1108, y + 32 - 16, 1266, y + 32 + 16);
+        Slot(c, 1068, y - 15, 1182, y + 15);
+        Slot(c, 1108, y + 32 - 14, 1266, y + 32 + 14);
     }
-    // Emotions: faces at (1056, 448), (1216, 448), (1136, 592), captions 64 below.
-    Panel(c, 1004, 366, 1272, 690, 14, Rgb(20, 20, 46, 230), Rgb(12, 12, 30, 230));
-    c.Text("EMOTIONS", 1138, 384, SmallLabel(18));
-    for (auto [x, y] : {std::pair{1056.0f, 448.0f}, {1216.0f, 448.0f}, {1136.0f, 592.0f}}) {
-        c.FillCircle(x, y, 50, Rgb(8, 8, 20, 160));
-        c.StrokeCircle(x, y, 50, 1.5f, Rgb(255, 214, 120, 120));
-    }
-    TextStyle logo = Lettering(20, pal::Cream, pal::Gold, 2.5f);
+    // The game's name between the two boards.
+    TextStyle logo = Lettering(22, pal::Cream, pal::Gold, 2.5f);
     logo.face = FontFace::SerifBold;
     logo.tracking = 3;
-    c.Text("MIRELUNE", 1136, 705, logo);
+    c.Text("MIRELUNE", 1138, 342, logo);
+    for (float s : {-1.0f, 1.0f}) {
+        c.Line(1138 + 84 * s, 342, 1138 + 120 * s, 342, 1.5f, WithAlpha(pal::Gold, 180));
+        c.FillPolygon(StarPoints(1138 + 84 * s, 342, 5, 2, 4, 0), pal::Gold);
+    }
+    // Emotions: a round seat behind each face, with faint rings where the
+    // face's edge stands at each of its five sizes; the caption sits on top
+    // of its seat.
+    Panel(c, 1004, 378, 1272, 714, 14, Rgb(20, 20, 46, 230), Rgb(12, 12, 30, 230));
+    c.Text("EMOTIONS", 1138, 402, SmallLabel(18));
+    for (Vec2 f : kFaceCentres) {
+        c.FillCircle(f.x, f.y, kFaceRing, Rgb(8, 8, 20, 170));
+        for (float s : {0.5f, 0.625f, 0.75f, 0.875f}) c.StrokeCircle(f.x, f.y, 40 * s, 1, Rgb(255, 214, 120, 48));
+        c.StrokeCircle(f.x, f.y, kFaceRing, 1.5f, Rgb(255, 214, 120, 140));
+    }
 }
 
 void PaintStatusBar(Canvas& c, const TextureSpec&) {
@@ -67,20 +104,17 @@ void PaintStatusBar(Canvas& c, const TextureSpec&) {
     c.Map(0, 0, 288, 720, [](int x, int y, Argb p) { return Shade(p, 0.85f + 0.3f * Fbm(float(x), float(y), 48, 3, 78)); });
     c.FillRect(280, 0, 286, 720, pal::GoldDark);
     c.FillRect(286, 0, 288, 720, pal::Gold);
-    struct Window {
-        float x0, y0, x1, y1;
-    };
-    const Window windows[] = {
+    const Rect windows[] = {
         {160, 32, 288, 64},   // HP gauge
         {160, 80, 288, 112},  // SP gauge
         {160, 128, 288, 160}, // sword gauge
         {16, 256, 48, 720},   // experience gauge
-        {52, 222, 262, 548},  // level-up rows
+        kLevelUpWindow,       // level-up rows, with the money plate drawn in the frame beneath
     };
     // Gold rims around the windows, then cut the windows out.
-    for (const Window& w : windows) c.StrokeRoundRect(w.x0 - 2, w.y0 - 2, w.x1 + 2, w.y1 + 2, 4, 3, pal::Gold);
-    for (const Window& w : windows)
-        c.Map(int(w.x0), int(w.y0), int(w.x1), int(w.y1), [](int, int, Argb) { return Argb(0); });
+    for (const Rect& w : windows)
+        c.StrokeRoundRect(float(w.left - 2), float(w.top - 2), float(w.right + 2), float(w.bottom + 2), 4, 3, pal::Gold);
+    for (const Rect& w : windows) c.Map(w.left, w.top, w.right, w.bottom, [](int, int, Argb) { return Argb(0); });
     TextStyle label = SmallLabel(20);
     label.halign = HAlign::Right;
     c.Text("HP", 150, 48, label);
@@ -89,18 +123,15 @@ void PaintStatusBar(Canvas& c, const TextureSpec&) {
     label.halign = HAlign::Center;
     c.Text("LEVEL", 42, 64, SmallLabel(16));
     Slot(c, 0, 80, 60, 112);
-    // Field money: six digits at x 100-252, y 208-240, with a coin before them.
-    c.Text("MONEY", 176, 190, SmallLabel(16));
-    Slot(c, 96, 206, 256, 242);
-    Orb(c, 76, 224, 12, Rgb(250, 200, 60), pal::Ink, 2);
-    c.FillPolygon(StarPoints(76, 224, 6, 2.5f, 5), Rgb(200, 130, 30));
+    c.Text("MONEY", 176, 186, SmallLabel(16));
     c.Text("EXP", 32, 240, SmallLabel(15));
-    // Skill slots behind the three icons at (60, 545 + 60k), 50 x 50, and the
-    // cooldown digits at x 140-196.
+    // Skill slots behind the three icons and their cooldown digits. The first
+    // icon meets the last level-up row, so the slots rise no higher than the
+    // icons themselves.
     for (int k = 0; k < 3; ++k) {
-        float y = 545 + 60.0f * k;
-        Slot(c, 57, y - 3, 113, y + 53);
-        Slot(c, 120, y + 7, 200, y + 43);
+        float y = kSkillTop + kSkillPitch * k;
+        Slot(c, 57, y + 1, 113, y + 53);
+        Slot(c, 115, y + 7, 175, y + 43);
     }
     c.Text("SKILLS", 230, 560, SmallLabel(15));
     c.Text("Q use", 232, 600, SmallLabel(13));
@@ -273,18 +304,22 @@ void PaintEmotionDescription(Canvas& c, const TextureSpec&) {
         {"GREED", "money up"},     {"FURY", "attack up"},   {"CAUTION", "defense up"},
         {"CURIOSITY", "EXP up"},   {"CALM", "slow shots"},  {"THRILL", "fast shots"},
     };
+    // The plate keeps 14 pixels clear at each side: the outer captions are
+    // centred 64 pixels in from the emotion board's edges, so a full-width
+    // plate would hang over the board's rim and the screen's edge.
+    const float x0 = 14, x1 = 114;
     for (int k = 0; k < 6; ++k) {
         float y0 = 32.0f * k;
-        c.FillRoundRect(1, y0 + 1, 127, y0 + 31, 8, Rgb(10, 10, 30, 190));
-        c.StrokeRoundRect(1, y0 + 1, 127, y0 + 31, 8, 1.5f, Rgb(255, 214, 120, 200));
+        c.FillRoundRect(x0, y0 + 1, x1, y0 + 31, 8, Rgb(10, 10, 30, 210));
+        c.StrokeRoundRect(x0, y0 + 1, x1, y0 + 31, 8, 1.5f, Rgb(255, 214, 120, 200));
         TextStyle name = SmallLabel(15);
-        c.TextFit(captions[k].first, 6, y0 + 2, 122, y0 + 18, name);
+        c.TextFit(captions[k].first, x0 + 4, y0 + 2, x1 - 4, y0 + 18, name);
         TextStyle what;
         what.face = FontFace::Condensed;
         what.size = 11;
         what.color = Rgb(220, 226, 255);
         what.halign = HAlign::Center;
-        c.TextFit(captions[k].second, 6, y0 + 18, 122, y0 + 30, what);
+        c.TextFit(captions[k].second, x0 + 4, y0 + 18, x1 - 4, y0 + 30, what);
     }
 }
 

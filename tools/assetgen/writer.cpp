@@ -149,49 +149,161 @@ Canvas ForDisplay(const Canvas& c, uint32_t key) {
     return out;
 }
 
-// Very tall strips, and wide rows of square cells, are folded into several
-// pieces side by side so the frames stay visible in a square tile.
-Canvas Fold(const Canvas& c, const TextureSpec& spec) {
-    int w = c.Width(), h = c.Height();
-    if (h > 3 * w) {
-        int k = int(std::lround(std::sqrt(double(h) / w)));
-        int piece = (h + k - 1) / k;
-        if (piece % w == 0 || w >= 64) piece = ((piece + w - 1) / w) * w;  // whole square frames
-        k = (h + piece - 1) / piece;
-        Canvas out(w * k + 4 * (k - 1), piece, 0);
-        for (int i = 0; i < k; ++i) out.Blit(c, {0, i * piece, w, std::min(h, (i + 1) * piece)}, i * (w + 4), 0);
-        return out;
+constexpr int kBoxSide = 400;         // a mid-sized sheet's long side in the overview
+constexpr float kMaxFitScale = 2;     // enlargement to fill that box
+constexpr float kMaxScale = 4;        // enlargement to reach the minimum short side
+constexpr double kFoldAspect = 3;     // sheets up to this long for their breadth stay whole
+constexpr double kCutCellsAspect = 8; // strips longer than this are cut even through cells
+constexpr int kTileGap = 12, kLabelHeight = 36, kMinLabelWidth = 220;
+
+// Band edges along the sheet's long side. A sheet more than three times as
+// long as it is broad is folded; about sqrt(length / breadth) bands make the
+// folded picture near square. Cuts go only where no cell is
+// straddled: first as equal bands (the first band length, from length / bands
+// up to twice that, whose every multiple is such a place, so rows of frames
+// read like lines of text), else each cut at the nearest such place within
+// half a band. A strip whose cells leave no such place stays whole, unless it
+// is so long that it would be unreadable; then it is cut evenly.
+std::vector<int> FoldEdges(const TextureSpec& spec) {
+    const bool wide = spec.width > spec.height;
+    const int length = wide ? spec.width : spec.height;
+    const int breadth = std::max(1, wide ? spec.height : spec.width);
+    const double aspect = double(length) / breadth;
+    const int bands = int(std::lround(std::sqrt(aspect)));
+    if (aspect <= kFoldAspect || bands < 2) return {0, length};
+    auto clean = [&](int at) {
+        return std::none_of(spec.cells.begin(), spec.cells.end(), [&](const Cell& c) {
+            const int lo = wide ? c.left : c.top, hi = wide ? c.right : c.bottom;
+            return lo < at && at < hi;
+        });
+    };
+    auto even = [&](int band) {
+        std::vector<int> edges;
+        for (int at = 0; at < length; at += band) edges.push_back(at);
+        edges.push_back(length);
+        return edges;
+    };
+    const int first = (length + bands - 1) / bands;
+    for (int band = first; band <= 2 * first && band < length; ++band) {
+        bool ok = true;
+        for (int at = band; at < length && ok; at += band) ok = clean(at);
+        if (ok) return even(band);
     }
-    bool squareCells = !spec.cells.empty() && std::all_of(spec.cells.begin(), spec.cells.end(), [](const Cell& cell) {
-        return cell.Width() == cell.Height();
-    });
-    if (w > 3 * h && squareCells) {
-        int k = int(std::lround(std::sqrt(double(w) / h)));
-        int piece = (w + k - 1) / k;
-        piece = ((piece + h - 1) / h) * h;
-        k = (w + piece - 1) / piece;
-        Canvas out(piece, h * k + 4 * (k - 1), 0);
-        for (int i = 0; i < k; ++i) out.Blit(c, {i * piece, 0, std::min(w, (i + 1) * piece), h}, 0, i * (h + 4));
-        return out;
+    const double band = double(length) / bands;
+    std::vector<int> edges = {0};
+    for (int i = 1; i < bands; ++i) {
+        const int target = int(std::lround(band * i));
+        int cut = -1;
+        for (int d = 0; d <= int(band / 2) && cut < 0; ++d) {
+            if (target - d > edges.back() && clean(target - d)) cut = target - d;
+            else if (target + d < length && clean(target + d)) cut = target + d;
+        }
+        if (cut < 0) {
+            if (aspect > kCutCellsAspect) return even(first);
+            return {0, length};
+        }
+        if (cut > edges.back()) edges.push_back(cut);
     }
-    return c;
+    edges.push_back(length);
+    return edges;
+}
+
+// The folded picture's size in sheet pixels; `breadth` is the sheet's short side.
+void FoldedSize(int breadth, const std::vector<int>& edges, bool wide, int& w, int& h) {
+    int longest = 0;
+    for (size_t i = 1; i < edges.size(); ++i) longest = std::max(longest, edges[i] - edges[i - 1]);
+    const int bands = int(edges.size()) - 1;
+    const int across = breadth * bands + kContactFoldGap * (bands - 1);
+    w = wide ? longest : across;
+    h = wide ? across : longest;
+}
+
+Canvas Fold(const Canvas& c, const ContactTile& tile) {
+    if (tile.Bands() <= 1) return c;
+    int w = 0, h = 0;
+    FoldedSize(tile.wide ? c.Height() : c.Width(), tile.edges, tile.wide, w, h);
+    Canvas out(w, h, 0);
+    for (int i = 0; i < tile.Bands(); ++i) {
+        const int a = tile.edges[size_t(i)], b = tile.edges[size_t(i) + 1];
+        if (tile.wide)
+            out.Blit(c, {a, 0, b, c.Height()}, 0, i * (c.Height() + kContactFoldGap));
+        else
+            out.Blit(c, {0, a, c.Width(), b}, i * (c.Width() + kContactFoldGap), 0);
+    }
+    return out;
 }
 
 }  // namespace
 
+ContactLayout LayoutContactSheet(const std::vector<const TextureSpec*>& specs) {
+    ContactLayout layout;
+    struct Slot {
+        int w, h;  // picture
+        int slotW, slotH;
+    };
+    std::vector<Slot> slots;
+    double area = 0;
+    int widest = 0;
+    for (const TextureSpec* spec : specs) {
+        ContactTile tile;
+        tile.wide = spec->width > spec->height;
+        tile.edges = FoldEdges(*spec);
+        int fw = 0, fh = 0;
+        FoldedSize(tile.wide ? spec->height : spec->width, tile.edges, tile.wide, fw, fh);
+        const int longSide = std::max(1, std::max(fw, fh)), shortSide = std::max(1, std::min(fw, fh));
+        float s = std::clamp(float(kBoxSide) / float(longSide), kContactMinScale, kMaxFitScale);
+        if (float(shortSide) * s < float(kContactMinShortSide))
+            s = std::max(s, std::min(kMaxScale, float(kContactMinShortSide) / float(shortSide)));
+        tile.scale = s;
+        Slot slot;
+        slot.w = std::max(1, int(std::lround(float(fw) * s)));
+        slot.h = std::max(1, int(std::lround(float(fh) * s)));
+        slot.slotW = std::max(slot.w, kMinLabelWidth);
+        slot.slotH = slot.h + kLabelHeight;
+        area += double(slot.slotW + kTileGap) * (slot.slotH + kTileGap);
+        widest = std::max(widest, slot.slotW);
+        slots.push_back(slot);
+        layout.tiles.push_back(std::move(tile));
+    }
+    // Shelves in manifest order; of a range of page widths, the one that
+    // wastes the least room.
+    auto shelve = [&](int width, bool place) {
+        int x = kTileGap, y = kTileGap, rowHeight = 0;
+        for (size_t i = 0; i < slots.size(); ++i) {
+            const Slot& s = slots[i];
+            if (x > kTileGap && x + s.slotW + kTileGap > width) {
+                x = kTileGap;
+                y += rowHeight + kTileGap;
+                rowHeight = 0;
+            }
+            const int left = x + (s.slotW - s.w) / 2;
+            if (place) layout.tiles[i].picture = {left, y, left + s.w, y + s.h};
+            x += s.slotW + kTileGap;
+            rowHeight = std::max(rowHeight, s.slotH);
+        }
+        return y + rowHeight + kTileGap;
+    };
+    double best = 0;
+    for (int step = 0; step <= 20; ++step) {
+        const int width = std::max(widest + 2 * kTileGap, int(std::sqrt(area) * (0.9 + 0.05 * step)));
+        const double room = double(width) * shelve(width, false);
+        if (step == 0 || room < best) best = room, layout.width = width;
+    }
+    layout.height = shelve(layout.width, true);
+    return layout;
+}
+
 Canvas BuildContactSheet(const std::vector<const TextureSpec*>& specs, const std::vector<Canvas>& sheets) {
-    const int tile = 300, label = 36, gap = 10, cols = 8;
-    int rows = int((specs.size() + cols - 1) / cols);
-    Canvas out(cols * (tile + gap) + gap, rows * (tile + label + gap) + gap, Rgb(34, 36, 44));
+    const ContactLayout layout = LayoutContactSheet(specs);
+    Canvas out(layout.width, layout.height, Rgb(34, 36, 44));
     for (size_t i = 0; i < specs.size(); ++i) {
-        int col = int(i % cols), row = int(i / cols);
-        int x0 = gap + col * (tile + gap), y0 = gap + row * (tile + label + gap);
-        Canvas shown = Fold(ForDisplay(sheets[i], specs[i]->colorKey), *specs[i]);
-        float s = std::min(float(tile) / shown.Width(), float(tile) / shown.Height());
-        s = std::min(s, 2.0f);
-        int w = std::max(1, int(shown.Width() * s)), h = std::max(1, int(shown.Height() * s));
-        Canvas small = shown.Resized(w, h);
-        out.Blit(small, {0, 0, w, h}, x0 + (tile - w) / 2, y0 + (tile - h) / 2);
+        const ContactTile& tile = layout.tiles[i];
+        const Rect& r = tile.picture;
+        Canvas shown = Fold(ForDisplay(sheets[i], specs[i]->colorKey), tile).Resized(r.Width(), r.Height());
+        out.Blit(shown, {0, 0, r.Width(), r.Height()}, r.left, r.top);
+        // Labels under the picture, at least kMinLabelWidth wide.
+        const float cx = 0.5f * float(r.left + r.right);
+        const float half = 0.5f * float(std::max(r.Width(), kMinLabelWidth));
         TextStyle st;
         st.face = FontFace::Condensed;
         st.size = 13;
@@ -199,10 +311,13 @@ Canvas BuildContactSheet(const std::vector<const TextureSpec*>& specs, const std
         st.halign = HAlign::Center;
         std::string p = specs[i]->path;
         if (p.rfind("Texture/", 0) == 0) p = p.substr(8);
-        std::string size = std::to_string(specs[i]->width) + "x" + std::to_string(specs[i]->height);
-        out.TextFit(p, float(x0), float(y0 + tile + 2), float(x0 + tile), float(y0 + tile + 18), st);
+        std::string about = std::to_string(specs[i]->width) + "x" + std::to_string(specs[i]->height);
+        if (tile.Bands() > 1) about += ", in " + std::to_string(tile.Bands()) + " bands";
+        about += ", " + std::to_string(int(std::lround(tile.scale * 100))) + "%";
+        const float y0 = float(r.bottom);
+        out.TextFit(p, cx - half, y0 + 2, cx + half, y0 + 18, st);
         st.color = Rgb(160, 170, 190);
-        out.TextFit(size, float(x0), float(y0 + tile + 18), float(x0 + tile), float(y0 + tile + 34), st);
+        out.TextFit(about, cx - half, y0 + 18, cx + half, y0 + 34, st);
     }
     return out;
 }

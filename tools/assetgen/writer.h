@@ -34,7 +34,35 @@ struct GenerateReport {
 // outDir/Data (never touching what is inside it).
 GenerateReport GenerateAll(const GenerateOptions& options);
 
-// One overview picture: every sheet scaled into a tile, labelled with its path.
+// Where the contact sheet shows one sheet. A long strip is cut across its
+// length into bands, between its cells wherever it can be, and the bands are
+// laid side by side (tall strips) or stacked (wide strips); the result is
+// scaled to stay legible and placed in the overview with its label below.
+struct ContactTile {
+    Rect picture;            // where the (folded, scaled) picture stands
+    float scale = 1;         // overview pixels per sheet pixel
+    bool wide = false;       // bands are columns of a wide sheet (else rows of a tall one)
+    std::vector<int> edges;  // band edges along the sheet's long side, 0 to its length
+    int Bands() const { return int(edges.size()) - 1; }
+};
+
+struct ContactLayout {
+    int width = 0, height = 0;
+    std::vector<ContactTile> tiles;  // one per sheet, in the order given
+};
+
+// Smallest picture scale and short side of a tile: every sheet is shown at
+// half size or more, and no tile is thinner than this many pixels unless its
+// sheet is tiny (small sheets are enlarged up to 4 times).
+constexpr float kContactMinScale = 0.5f;
+constexpr int kContactMinShortSide = 96;
+// Gap between the bands of a folded sheet, in sheet pixels.
+constexpr int kContactFoldGap = 4;
+
+ContactLayout LayoutContactSheet(const std::vector<const TextureSpec*>& specs);
+
+// One overview picture of every sheet, laid out as above, labelled with its
+// path, size, folding and scale.
 Canvas BuildContactSheet(const std::vector<const TextureSpec*>& specs, const std::vector<Canvas>& sheets);
 
 }  // namespace assetgen
