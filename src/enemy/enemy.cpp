@@ -1,6 +1,6 @@
 #include "enemy/enemy.h"
 
-#include "enemy/species_ids.h"
+#include "enemy/enemy_ids.h"
 
 // The shared EnemyBase is built first (all zero), then GrandMagicStone's own
 // block; the satellite lists of the other commanders start empty too, so a

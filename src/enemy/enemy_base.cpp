@@ -5,7 +5,7 @@
 #include "core/popups.h"
 #include "core/score.h"
 #include "enemy/enemy_gauge.h"
-#include "enemy/species_ids.h"
+#include "enemy/enemy_ids.h"
 #include "platform/graphics.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include "core/field_globals.h"
 #include "enemy/enemy.h"
 #include "enemy/enemy_gauge.h"
-#include "enemy/species_ids.h"
+#include "enemy/enemy_ids.h"
 
 int32_t EnemyDrawOrder[kEnemyCount];
 int32_t EnemyDrawLayer[kEnemyCount];

@@ -3,7 +3,7 @@
 #include "enemy/enemy.h"
 #include "enemy/enemy_gauge.h"
 #include "enemy/enemy_textures.h"
-#include "enemy/species_ids.h"
+#include "enemy/enemy_ids.h"
 
 namespace {
 

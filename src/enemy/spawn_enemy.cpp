@@ -1,7 +1,7 @@
 #include "core/field_globals.h"
 #include "enemy/enemy.h"
 #include "enemy/enemy_stats.h"
-#include "enemy/species_ids.h"
+#include "enemy/enemy_ids.h"
 
 namespace {
 

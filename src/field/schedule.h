@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <initializer_list>
 
-#include "enemy/species_ids.h"
+#include "enemy/enemy_ids.h"
 
 struct WavePoint {
     float x = 0.0f;

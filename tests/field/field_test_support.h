@@ -12,7 +12,7 @@
 #include "core/field_globals.h"
 #include "core/score.h"
 #include "enemy/enemy.h"
-#include "enemy/species_ids.h"
+#include "enemy/enemy_ids.h"
 #include "field/field_state.h"
 #include "field/fields.h"
 #include "field/schedule.h"

@@ -14,7 +14,7 @@
 #include "core/score.h"
 #include "enemy/enemy.h"
 #include "enemy/enemy_gauge.h"
-#include "enemy/species_ids.h"
+#include "enemy/enemy_ids.h"
 #include "field/field_state.h"
 #include "platform/input.h"
 #include "species/cave/enemy_child.h"

@@ -1,7 +1,7 @@
 #include "species/canyon/big_day_rafflesia.h"
 
 #include "enemy/enemy_stats.h"
-#include "enemy/species_ids.h"
+#include "enemy/enemy_ids.h"
 
 void BigDayRafflesia::InitStatus(int32_t slot, int32_t level) { ApplySpeciesStats(slot, kSpeciesBigDayRafflesia, level); }
 

@@ -1,7 +1,7 @@
 #include "species/canyon/big_night_rafflesia.h"
 
 #include "enemy/enemy_stats.h"
-#include "enemy/species_ids.h"
+#include "enemy/enemy_ids.h"
 
 void BigNightRafflesia::InitStatus(int32_t slot, int32_t level) { ApplySpeciesStats(slot, kSpeciesBigNightRafflesia, level); }
 

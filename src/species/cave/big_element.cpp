@@ -1,7 +1,7 @@
 #include "species/cave/big_element.h"
 
 #include "enemy/enemy_stats.h"
-#include "enemy/species_ids.h"
+#include "enemy/enemy_ids.h"
 
 void BigElement::InitStatus(int32_t slot, int32_t level) { ApplySpeciesStats(slot, kSpeciesBigElement, level); }
 

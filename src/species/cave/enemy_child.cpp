@@ -5,7 +5,7 @@
 #include "core/field_globals.h"
 #include "core/item.h"
 #include "enemy/enemy_gauge.h"
-#include "enemy/species_ids.h"
+#include "enemy/enemy_ids.h"
 #include "platform/graphics.h"
 
 EnemyChild::EnemyChild() { status = StatusBlock{}; }

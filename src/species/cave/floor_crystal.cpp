@@ -1,7 +1,7 @@
 #include "species/cave/floor_crystal.h"
 
 #include "enemy/enemy_stats.h"
-#include "enemy/species_ids.h"
+#include "enemy/enemy_ids.h"
 
 void FloorCrystal::InitStatus(int32_t slot, int32_t level) { ApplySpeciesStats(slot, kSpeciesFloorCrystal, level); }
 

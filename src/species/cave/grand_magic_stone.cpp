@@ -3,7 +3,7 @@
 #include "app/common_textures.h"
 #include "enemy/enemy.h"
 #include "enemy/enemy_stats.h"
-#include "enemy/species_ids.h"
+#include "enemy/enemy_ids.h"
 #include "platform/graphics.h"
 
 GrandMagicStone::GrandMagicStone() { ResetGrandMagicStoneBlock(); }

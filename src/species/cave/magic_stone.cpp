@@ -1,7 +1,7 @@
 #include "species/cave/magic_stone.h"
 
 #include "enemy/enemy_stats.h"
-#include "enemy/species_ids.h"
+#include "enemy/enemy_ids.h"
 
 void MagicStone::InitStatus(int32_t slot, int32_t level) { ApplySpeciesStats(slot, kSpeciesMagicStone, level); }
 

@@ -1,7 +1,7 @@
 #include "species/grass/big_butterfly.h"
 
 #include "enemy/enemy_stats.h"
-#include "enemy/species_ids.h"
+#include "enemy/enemy_ids.h"
 
 void BigButterFly::InitStatus(int32_t slot, int32_t level) { ApplySpeciesStats(slot, kSpeciesBigButterFly, level); }
 

@@ -1,7 +1,7 @@
 #include "species/grass/day_cocoon.h"
 
 #include "enemy/enemy_stats.h"
-#include "enemy/species_ids.h"
+#include "enemy/enemy_ids.h"
 
 void DayCocoon::InitStatus(int32_t slot, int32_t level) { ApplySpeciesStats(slot, kSpeciesDayCocoon, level); }
 

@@ -1,7 +1,7 @@
 #include "species/grass/middle_butterfly.h"
 
 #include "enemy/enemy_stats.h"
-#include "enemy/species_ids.h"
+#include "enemy/enemy_ids.h"
 
 void MiddleButterFly::InitStatus(int32_t slot, int32_t level) { ApplySpeciesStats(slot, kSpeciesMiddleButterFly, level); }
 

@@ -1,7 +1,7 @@
 #include "species/grass/spider.h"
 
 #include "enemy/enemy_stats.h"
-#include "enemy/species_ids.h"
+#include "enemy/enemy_ids.h"
 
 void Spider::InitStatus(int32_t slot, int32_t level) { ApplySpeciesStats(slot, kSpeciesSpider, level); }
 
