@@ -1,7 +1,7 @@
 #include "app/ending.h"
 
-#include "app/common_textures.h"
-#include "app/fade.h"
+#include "core/common_textures.h"
+#include "core/fade.h"
 #include "platform/graphics.h"
 
 namespace {

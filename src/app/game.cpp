@@ -5,8 +5,10 @@
 #include <ctime>
 #include <new>
 
-#include "app/fade.h"
 #include "core/emotion.h"
+#include "core/fade.h"
+#include "core/high_score.h"
+#include "core/random.h"
 #include "core/score.h"
 #include "enemy/enemy.h"
 #include "platform/platform.h"
@@ -72,7 +74,7 @@ bool Game::CreateWindowAndDevices(WindowMode mode) {
 
 bool Game::Init(WindowMode mode) {
     if (!CreateWindowAndDevices(mode)) return false;
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    SeedGameRandom(static_cast<uint32_t>(std::time(nullptr)));
     SpriteBatch = CreateSpriteBatch(Direct3DDevice);
     if (SpriteBatch == nullptr) return Fail("スプライトの作成に失敗");
     return CreateAssets();

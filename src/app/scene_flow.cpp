@@ -1,14 +1,14 @@
 // The title's choices, the credits' draw and the world map's hand-over to a field.
 #include "app/scene_flow.h"
 
-#include "app/fade.h"
 #include "app/game.h"
-#include "app/sound.h"
 #include "core/emotion.h"
 #include "core/equipment.h"
+#include "core/fade.h"
 #include "core/field_globals.h"
 #include "core/player.h"
 #include "core/score.h"
+#include "core/sound.h"
 #include "platform/graphics.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "app/title.h"
 
-#include "app/fade.h"
+#include "core/fade.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
 

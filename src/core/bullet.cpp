@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/common_textures.h"
+#include "core/common_textures.h"
 #include "core/effects.h"
 #include "core/emotion.h"
 #include "core/popups.h"

@@ -6,6 +6,7 @@
 
 #include "core/bullet.h"
 #include "core/field_globals.h"
+#include "core/random.h"
 
 namespace {
 
@@ -84,8 +85,8 @@ void PatternEdgeBurst(Bullet& b) {
     if (!left && b.x < 992.0f) return;
     const int32_t count = ByDifficulty(5, 7, 10);
     for (int32_t k = 0; k < count; ++k) {
-        const int32_t speed = std::rand() % 4 + 2;
-        const int32_t spread = std::rand() % 150;
+        const int32_t speed = GameRandom() % 4 + 2;
+        const int32_t spread = GameRandom() % 150;
         const float heading = left ? static_cast<float>(spread - 90) : static_cast<float>(-90 - spread);
         SpawnChild(b, kPattern, 1, 0, heading, static_cast<float>(speed), left ? 6 : 7);
     }

@@ -3,10 +3,11 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "app/common_textures.h"
-#include "app/sound.h"
+#include "core/common_textures.h"
 #include "core/field_globals.h"
 #include "core/item.h"
+#include "core/random.h"
+#include "core/sound.h"
 #include "platform/graphics.h"
 
 EffectPoolInitializer::EffectPoolInitializer() { InitEffects(); }
@@ -230,7 +231,7 @@ void SpawnEffect(int32_t type, float x, float y, float z) {
         case 5: PlayExplosionSound(i); break;
         case 4:
             PlayExplosionSound(i);
-            EffectPool.angle[i] = static_cast<float>(std::rand() % 3600) / 10.0f;
+            EffectPool.angle[i] = static_cast<float>(GameRandom() % 3600) / 10.0f;
             break;
         case 6: MidBossDestroySound.Play(8, 0); break;
         case 7: BossDestroySound.Play(9, 0); break;

@@ -1,7 +1,6 @@
 #include "core/emotion.h"
 
 #include "core/field_globals.h"
-#include "field/field_state.h"
 
 float EmotionGauges[kEmotionGaugeCount];
 int32_t EmotionArea = 0;
@@ -82,7 +81,7 @@ void ResetEmotionGauges() {
     for (float& g : EmotionGauges) g = kGaugeMiddle;
 }
 
-void ChooseRoute(FieldState& field) {
+int32_t ChooseRoute() {
     const float attack = EmotionGauges[1];
     const float defense = EmotionGauges[2];
     const float experience = EmotionGauges[3];
@@ -95,7 +94,7 @@ void ChooseRoute(FieldState& field) {
     } else if (experience >= kGaugeMiddle) {
         if (route == 3) route = 1;
     }
-    field.route = route;
+    return route;
 }
 
 float HitEmotionAmount(int32_t damage, int32_t maxHp) {

@@ -3,14 +3,15 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "app/common_textures.h"
-#include "app/sound.h"
+#include "core/common_textures.h"
 #include "core/emotion.h"
 #include "core/field_globals.h"
-#include "core/float_to_int.h"
 #include "core/player.h"
 #include "core/popups.h"
+#include "core/random.h"
+#include "core/saturate.h"
 #include "core/score.h"
+#include "core/sound.h"
 #include "core/user_interface.h"
 #include "platform/graphics.h"
 
@@ -117,8 +118,8 @@ void SpawnItem(int32_t kind, float x, float y, float angle) {
         switch (kind) {
             case 1:
             case 2: {
-                const int32_t spread = std::rand() % 30;
-                const int32_t tenths = std::rand() % 20;
+                const int32_t spread = GameRandom() % 30;
+                const int32_t tenths = GameRandom() % 20;
                 item.angle = 75.0f + static_cast<float>(spread);
                 item.speed = 5.0f + static_cast<float>(tenths) / 10.0f;
                 break;

@@ -4,11 +4,12 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "app/sound.h"
 #include "core/bullet.h"
 #include "core/effects.h"
-#include "core/float_to_int.h"
 #include "core/player.h"
+#include "core/random.h"
+#include "core/saturate.h"
+#include "core/sound.h"
 #include "platform/input.h"
 
 namespace {
@@ -86,7 +87,7 @@ void FireLance(float x, float y, float heading, float speed) {
 }
 
 // rand() % range in tenths: 0 to (range - 1) / 10.
-float RandomTenths(int range) { return static_cast<float>(std::rand() % range) / 10.0f; }
+float RandomTenths(int range) { return static_cast<float>(GameRandom() % range) / 10.0f; }
 
 // min(max, trunc(fraction x max + value)) in single precision.
 int32_t Restore(int32_t value, int32_t max, float fraction) {

@@ -1,7 +1,7 @@
 // The knight's draw: option particles, options, body, shield and sword sweep.
 #include <cmath>
 
-#include "app/common_textures.h"
+#include "core/common_textures.h"
 #include "core/player.h"
 #include "platform/graphics.h"
 

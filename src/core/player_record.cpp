@@ -1,6 +1,6 @@
 #include "core/player.h"
 
-#include "app/common_textures.h"
+#include "core/common_textures.h"
 #include "core/popups.h"
 #include "platform/input.h"
 

@@ -1,8 +1,8 @@
 // The player's stats: the level table, level-ups and the sum of the seven
 // contribution blocks.
-#include "app/sound.h"
 #include "core/effects.h"
 #include "core/player.h"
+#include "core/sound.h"
 
 namespace {
 

@@ -3,8 +3,9 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "app/common_textures.h"
-#include "core/score.h"
+#include "core/common_textures.h"
+#include "core/high_score.h"
+#include "core/random.h"
 #include "platform/graphics.h"
 
 PopupHold DamagePopupThrottle;
@@ -107,8 +108,8 @@ void SpawnDamagePopup(int32_t kind, int32_t colour, float x, float y, float z, i
     if (kind != 1 && kind != 2) return;
     for (DamagePopup& p : DamageNumberPool) {
         if (p.active != 0) continue;
-        const int32_t r1 = std::rand();
-        const int32_t r2 = std::rand();
+        const int32_t r1 = GameRandom();
+        const int32_t r2 = GameRandom();
         if (kind == 1) {
             p.vx = static_cast<float>(r1 % 60 - 30) / 10.0f;
             p.vy = static_cast<float>(r2 % 30 + 60) / -10.0f;

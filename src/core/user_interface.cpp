@@ -1,6 +1,6 @@
 #include "core/user_interface.h"
 
-#include "app/common_textures.h"
+#include "core/common_textures.h"
 
 // Every field starts at 0 and every sheet null (member initialisers); the
 // panel is idle and the first skill selected.

@@ -2,9 +2,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/common_textures.h"
+#include "core/common_textures.h"
 #include "core/emotion.h"
 #include "core/field_globals.h"
+#include "core/high_score.h"
 #include "core/item.h"
 #include "core/object_base.h"
 #include "core/score.h"

@@ -1,6 +1,6 @@
 #include "enemy/enemy_textures.h"
 
-#include "app/common_textures.h"
+#include "core/common_textures.h"
 #include "enemy/enemy.h"
 
 Texture* EnemySheetTextures[kEnemySheetCount] = {};

@@ -1,11 +1,11 @@
 #include "field/fields.h"
 
-#include "app/common_textures.h"
-#include "app/fade.h"
+#include "core/common_textures.h"
 #include "core/emotion.h"
+#include "core/fade.h"
 #include "core/field_globals.h"
 #include "core/item.h"
-#include "core/score.h"
+#include "core/result.h"
 #include "enemy/enemy.h"
 #include "field/field_state.h"
 #include "field/schedule.h"
@@ -68,7 +68,7 @@ int32_t RunTimeline(const FieldTimeline& f, FieldState& state, const SpawnSchedu
 
     if (t == f.midBossFrame) SpawnBoss(t, f.midBossSpecies, 0, kMidBossX, kMidBossY, f.level);
     if (t == f.flashFrame) WhiteoutActive = 1;
-    if (t == f.routeFrame) ChooseRoute(state);
+    if (t == f.routeFrame) state.route = ChooseRoute();
     if (t == f.bossFrame) SpawnBoss(t, f.bossSpecies, 0, kBossX, kBossY, f.level);
     if (t == f.resultFrame) ShowResult(state, f.fieldId);
     if (t == f.fadeFrame) StartClosingFade();

@@ -1,7 +1,7 @@
 // The part renderer of the world map: one numbered element per call.
 #include <algorithm>
 
-#include "app/common_textures.h"
+#include "core/common_textures.h"
 #include "core/equipment.h"
 #include "fieldmap/field_map_scene.h"
 #include "fieldmap/field_map_sprites.h"

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "app/fade.h"
 #include "core/equipment.h"
+#include "core/fade.h"
 #include "core/field_globals.h"
 #include "core/player.h"
 #include "fieldmap/field_map_tables.h"

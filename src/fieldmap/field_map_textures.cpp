@@ -1,6 +1,6 @@
 #include <iterator>
 
-#include "app/common_textures.h"
+#include "core/common_textures.h"
 #include "fieldmap/field_map_scene.h"
 
 namespace {

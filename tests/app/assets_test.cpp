@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "app/common_textures.h"
-#include "app/fade.h"
-#include "app/sound.h"
 #include "assetgen/manifest.h"
+#include "core/common_textures.h"
+#include "core/fade.h"
 #include "core/player.h"
+#include "core/sound.h"
 #include "platform/graphics.h"
 #include "platform/system.h"
 #include "support/game_holder.h"

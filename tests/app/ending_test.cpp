@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/common_textures.h"
 #include "app/ending.h"
-#include "app/fade.h"
 #include "app/game.h"
+#include "core/common_textures.h"
+#include "core/fade.h"
 #include "scene_test_support.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "app/fade.h"
+#include "core/fade.h"
 #include "scene_test_support.h"
 
 namespace {

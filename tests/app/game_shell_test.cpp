@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "app/fade.h"
 #include "app/game.h"
 #include "core/emotion.h"
 #include "core/equipment.h"
+#include "core/fade.h"
+#include "core/high_score.h"
 #include "core/score.h"
 #include "enemy/enemy.h"
 #include "platform/input.h"

@@ -3,15 +3,15 @@
 #include <string>
 
 #include "app/scene_flow.h"
-#include "app/sound.h"
 #include "core/emotion.h"
 #include "core/equipment.h"
 #include "core/field_globals.h"
 #include "core/player.h"
+#include "core/player_test_support.h"
 #include "core/score.h"
+#include "core/sound.h"
 #include "platform/audio.h"
 #include "platform/input.h"
-#include "core/player_test_support.h"
 #include "scene_test_support.h"
 
 namespace {

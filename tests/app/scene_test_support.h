@@ -5,9 +5,9 @@
 #include <cstring>
 #include <vector>
 
-#include "app/common_textures.h"
-#include "app/fade.h"
 #include "app/game.h"
+#include "core/common_textures.h"
+#include "core/fade.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
 #include "support/game_holder.h"

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "app/fade.h"
 #include "app/game.h"
 #include "core/equipment.h"
+#include "core/fade.h"
 #include "core/field_globals.h"
 #include "core/player.h"
 #include "fieldmap/field_map_scene.h"

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "app/fade.h"
 #include "app/game.h"
 #include "core/equipment.h"
+#include "core/fade.h"
 #include "core/player.h"
 #include "platform/input.h"
 #include "scene_test_support.h"

@@ -7,9 +7,9 @@
 #include <memory>
 #include <vector>
 
-#include "app/sound.h"
 #include "core/field_globals.h"
 #include "core/item.h"
+#include "core/sound.h"
 #include "machinery_probe.h"
 
 namespace {

@@ -5,7 +5,6 @@
 #include <cstdlib>
 
 #include "core/field_globals.h"
-#include "field/field_state.h"
 
 namespace {
 
@@ -160,10 +159,7 @@ TEST(EmotionGauges, RouteFollowsTheLeaningPairs) {
         EmotionGauges[1] = c.attack;
         EmotionGauges[2] = c.defense;
         EmotionGauges[3] = c.experience;
-        FieldState field;
-        field.route = 0;
-        ChooseRoute(field);
-        EXPECT_EQ(field.route, c.route) << c.money << " " << c.attack << " " << c.defense << " " << c.experience;
+        EXPECT_EQ(ChooseRoute(), c.route) << c.money << " " << c.attack << " " << c.defense << " " << c.experience;
     }
     ResetEmotionGauges();
 }

@@ -6,8 +6,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/common_textures.h"
-#include "app/sound.h"
+#include "core/common_textures.h"
 #include "core/effects.h"
 #include "core/emotion.h"
 #include "core/field_globals.h"
@@ -17,6 +16,7 @@
 #include "core/player_input_support.h"
 #include "core/popups.h"
 #include "core/score.h"
+#include "core/sound.h"
 #include "core/user_interface.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/sound.h"
+#include "core/sound.h"
 #include "platform/audio.h"
 #include "platform/graphics.h"
 #include "support/resource_dir.h"

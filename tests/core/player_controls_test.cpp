@@ -3,12 +3,12 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/sound.h"
 #include "core/bullet.h"
 #include "core/effects.h"
 #include "core/machinery_probe.h"
 #include "core/player.h"
 #include "core/player_input_support.h"
+#include "core/sound.h"
 #include "platform/input.h"
 
 namespace {

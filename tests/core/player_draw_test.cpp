@@ -4,7 +4,7 @@
 #include <cstring>
 #include <vector>
 
-#include "app/common_textures.h"
+#include "core/common_textures.h"
 #include "core/machinery_probe.h"
 #include "core/player.h"
 #include "core/player_input_support.h"

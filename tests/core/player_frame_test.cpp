@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/common_textures.h"
 #include "core/bullet.h"
+#include "core/common_textures.h"
 #include "core/effects.h"
 #include "core/emotion.h"
 #include "core/field_globals.h"
@@ -16,7 +16,6 @@
 #include "core/player.h"
 #include "core/player_input_support.h"
 #include "core/popups.h"
-#include "core/score.h"
 #include "core/user_interface.h"
 #include "support/allocation_counter.h"
 

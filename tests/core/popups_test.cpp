@@ -5,9 +5,9 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "app/common_textures.h"
+#include "core/common_textures.h"
+#include "core/high_score.h"
 #include "core/player.h"
-#include "core/score.h"
 #include "machinery_probe.h"
 
 namespace {

@@ -1,3 +1,5 @@
+#include "core/high_score.h"
+#include "core/result.h"
 #include "core/score.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "core/in_field_test_support.h"
+#include "app/in_field_test_support.h"
 #include "core/item.h"
 #include "platform/graphics.h"
 #include "support/resource_dir.h"

@@ -4,9 +4,10 @@
 #include <iterator>
 #include <vector>
 
-#include "app/common_textures.h"
+#include "core/common_textures.h"
 #include "core/emotion.h"
 #include "core/field_globals.h"
+#include "core/high_score.h"
 #include "core/item.h"
 #include "core/score.h"
 #include "core/user_interface.h"

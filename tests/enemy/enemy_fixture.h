@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "app/common_textures.h"
+#include "core/common_textures.h"
 #include "core/effects.h"
 #include "core/field_globals.h"
 #include "core/item.h"

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "app/common_textures.h"
-#include "app/fade.h"
+#include "core/common_textures.h"
+#include "core/fade.h"
 #include "field/field_state.h"
 #include "field/fields.h"
 #include "platform/platform.h"

@@ -7,10 +7,10 @@
 
 #include <vector>
 
-#include "app/fade.h"
 #include "core/emotion.h"
+#include "core/fade.h"
 #include "core/field_globals.h"
-#include "core/score.h"
+#include "core/result.h"
 #include "enemy/enemy.h"
 #include "enemy/enemy_ids.h"
 #include "field/field_state.h"

@@ -3,7 +3,7 @@
 #include <set>
 #include <vector>
 
-#include "app/common_textures.h"
+#include "core/common_textures.h"
 #include "fieldmap/field_map_test_support.h"
 #include "platform/graphics.h"
 #include "support/resource_dir.h"

@@ -6,8 +6,8 @@
 
 #include <cstring>
 
-#include "app/fade.h"
 #include "core/equipment.h"
+#include "core/fade.h"
 #include "core/field_globals.h"
 #include "core/player.h"
 #include "fieldmap/field_map_scene.h"

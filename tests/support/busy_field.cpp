@@ -2,15 +2,16 @@
 
 #include <cstring>
 
-#include "app/common_textures.h"
-#include "app/fade.h"
 #include "core/bullet.h"
+#include "core/common_textures.h"
 #include "core/effects.h"
 #include "core/emotion.h"
+#include "core/fade.h"
 #include "core/field_globals.h"
 #include "core/item.h"
 #include "core/player.h"
 #include "core/popups.h"
+#include "core/result.h"
 #include "core/score.h"
 #include "enemy/enemy.h"
 #include "enemy/enemy_gauge.h"

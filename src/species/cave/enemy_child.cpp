@@ -1,6 +1,6 @@
 #include "species/cave/enemy_child.h"
 
-#include "app/common_textures.h"
+#include "core/common_textures.h"
 #include "core/effects.h"
 #include "core/field_globals.h"
 #include "core/item.h"

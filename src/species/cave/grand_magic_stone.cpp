@@ -1,9 +1,9 @@
 #include "species/cave/grand_magic_stone.h"
 
-#include "app/common_textures.h"
+#include "core/common_textures.h"
 #include "enemy/enemy.h"
-#include "enemy/enemy_stats.h"
 #include "enemy/enemy_ids.h"
+#include "enemy/enemy_stats.h"
 #include "platform/graphics.h"
 
 GrandMagicStone::GrandMagicStone() { ResetGrandMagicStoneBlock(); }

@@ -83,7 +83,7 @@ protected:
 
 }  // namespace infield_test
 
-#include "app/common_textures.h"
+#include "core/common_textures.h"
 #include "support/resource_dir.h"
 
 namespace infield_test {

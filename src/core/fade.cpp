@@ -1,4 +1,4 @@
-#include "app/fade.h"
+#include "core/fade.h"
 
 #include "platform/graphics.h"
 

@@ -1,4 +1,4 @@
-#include "app/common_textures.h"
+#include "core/common_textures.h"
 
 #include <iterator>
 

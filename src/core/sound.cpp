@@ -1,4 +1,4 @@
-#include "app/sound.h"
+#include "core/sound.h"
 
 #include <cstdio>
 #include <cstring>

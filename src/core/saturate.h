@@ -1,5 +1,5 @@
 #pragma once
-// Float-to-integer conversion that is defined for every input.
+// Conversions to 32-bit integers that are defined for every input.
 #include <cmath>
 #include <cstdint>
 
@@ -8,5 +8,12 @@ inline int32_t TruncToInt32(float v) {
     if (std::isnan(v)) return 0;
     if (v >= 2147483648.0f) return INT32_MAX;
     if (v <= -2147483648.0f) return INT32_MIN;
+    return static_cast<int32_t>(v);
+}
+
+// A 64-bit sum held within 32 bits.
+inline int32_t SaturateToInt32(int64_t v) {
+    if (v > INT32_MAX) return INT32_MAX;
+    if (v < INT32_MIN) return INT32_MIN;
     return static_cast<int32_t>(v);
 }

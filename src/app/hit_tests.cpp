@@ -1,13 +1,13 @@
-#include "core/hit_tests.h"
+#include "app/hit_tests.h"
 
 #include <cstdint>
 
 #include "core/bullet.h"
 #include "core/effects.h"
 #include "core/emotion.h"
-#include "core/float_to_int.h"
 #include "core/player.h"
 #include "core/popups.h"
+#include "core/saturate.h"
 #include "core/score.h"
 #include "enemy/enemy.h"
 #include "species/cave/enemy_child.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/in_field_test_support.h"
+#include "app/in_field_test_support.h"
 #include "core/item.h"
 
 namespace {

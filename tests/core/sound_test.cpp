@@ -4,7 +4,7 @@
 #include <cstring>
 #include <vector>
 
-#include "app/sound.h"
+#include "core/sound.h"
 #include "platform/audio.h"
 
 namespace {

@@ -1,11 +1,11 @@
-#include "core/hit_tests.h"
+#include "app/hit_tests.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
-#include "core/in_field_test_support.h"
+#include "app/in_field_test_support.h"
 
 namespace {
 

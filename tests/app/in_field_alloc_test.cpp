@@ -1,7 +1,7 @@
 // A frame of play with every pool full takes no memory from the heap.
 #include <gtest/gtest.h>
 
-#include "core/in_field_test_support.h"
+#include "app/in_field_test_support.h"
 #include "support/allocation_counter.h"
 
 namespace {

@@ -4,9 +4,9 @@
 #include <limits>
 
 #include "app/game.h"
+#include "app/hit_tests.h"
 #include "core/bullet.h"
 #include "core/effects.h"
-#include "core/hit_tests.h"
 #include "core/item.h"
 #include "core/player.h"
 #include "core/popups.h"

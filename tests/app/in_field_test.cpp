@@ -1,4 +1,4 @@
-#include "core/in_field.h"
+#include "core/frame_multipliers.h"
 
 #include <gtest/gtest.h>
 
@@ -8,11 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "app/common_textures.h"
-#include "app/fade.h"
+#include "app/in_field_test_support.h"
+#include "core/common_textures.h"
+#include "core/fade.h"
 #include "core/field_globals.h"
-#include "core/in_field_test_support.h"
+#include "core/high_score.h"
 #include "core/item.h"
+#include "core/result.h"
 #include "enemy/enemy_gauge.h"
 #include "enemy/enemy_textures.h"
 #include "field/field_state.h"

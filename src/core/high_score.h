@@ -1,0 +1,30 @@
+#pragma once
+// The best score per field, kept in "Data/HighScore.txt".
+#include <cstdint>
+#include <cstdio>
+
+#include "core/score.h"
+
+class Texture;
+
+extern int32_t HighScoreTable[kFieldCount];
+extern Texture* BonusTextTexture;
+
+// Stores the field's total when it beats the best and rewrites the file.
+void SaveHighScore(int32_t fieldIndex);
+// One line of the high-score file (without its newline) as a score: leading
+// blanks, an optional sign and digits; anything else ends the number; no
+// digits gives 0; held within 32 bits. A trailing "\r" is ignored.
+int32_t ParseHighScoreLine(const char* line);
+// Writes the five scores into an open file as "%d\n" lines; false on failure.
+using HighScoreWriter = bool (*)(std::FILE* file, const int32_t* scores, int count);
+bool WriteHighScoreLines(std::FILE* file, const int32_t* scores, int count);
+// The writer SaveHighScore uses (tests put a failing one in).
+extern HighScoreWriter HighScoreWrite;
+// "Data/HighScore.txt" and the temporary file the save goes through.
+extern const char* const kHighScorePath;
+extern const char* const kHighScoreTempPath;
+
+// The score popups' sheet, then the best scores from "Data/HighScore.txt";
+// false only when the sheet is missing.
+bool LoadBonusAndHighScores();

@@ -1,0 +1,11 @@
+#pragma once
+// The current field's script, chosen by CurrentField.
+#include <cstdint>
+
+struct FieldState;
+
+// The state record of field 1..5; null for any other id.
+FieldState* FieldStateFor(int32_t fieldId);
+// Runs the current field's script; 1 once the field is over (its state reset,
+// its best score saved and its clear flag handed to the world map).
+int32_t UpdateFieldScript();
