@@ -2,6 +2,7 @@
 
 #include "core/common_textures.h"
 #include "core/fade.h"
+#include "core/game_codes.h"
 #include "platform/graphics.h"
 
 namespace {
@@ -9,7 +10,6 @@ namespace {
 constexpr int32_t kCaptionDuration = 300;
 constexpr float kScrollStep = 3.0f;
 constexpr float kScreenHeight = 720.0f;
-constexpr int32_t kFadeCodeEnding = 5;
 constexpr int32_t kFadeStartFrame = 1960;
 
 struct ScheduledCaption {
@@ -116,7 +116,7 @@ bool EndingScene::Update() {
     for (const BackgroundChange& change : kBackgroundChanges) {
         if (frame == change.frame) background = FieldBackgroundTextures[change.field];
     }
-    if (frame == kFadeStartFrame) BeginTransitionFade(kFadeCodeEnding);
+    if (frame == kFadeStartFrame) BeginTransitionFade(kFadeEndingDone);
 
     for (const ScheduledCaption& s : kCaptionSchedule) {
         if (s.frame == frame) AddCaption(s.x, s.y, 0.0f, s.l, s.t, s.r, s.b);
@@ -128,7 +128,7 @@ bool EndingScene::Update() {
     } else {
         scroll += kScrollStep;
     }
-    return TransitionFadeReached(kFadeCodeEnding);
+    return TransitionFadeReached(kFadeEndingDone);
 }
 
 void EndingScene::Draw() {

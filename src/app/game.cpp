@@ -7,6 +7,7 @@
 
 #include "core/emotion.h"
 #include "core/fade.h"
+#include "core/game_codes.h"
 #include "core/high_score.h"
 #include "core/random.h"
 #include "core/score.h"
@@ -33,7 +34,7 @@ Game::Game() {
     }
     // The program opens with the second half of a fade: black to the title.
     BlackoutTexture = nullptr;
-    TransitionFadeCounter = 60;
+    TransitionFadeCounter = kFadeMidpoint;
     TransitionFadeActive = 1;
     TransitionFadeCode = 0;
     WhiteoutTexture = nullptr;

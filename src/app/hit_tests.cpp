@@ -5,6 +5,7 @@
 #include "core/bullet.h"
 #include "core/effects.h"
 #include "core/emotion.h"
+#include "core/game_codes.h"
 #include "core/player.h"
 #include "core/popups.h"
 #include "core/saturate.h"
@@ -36,10 +37,6 @@ constexpr int32_t kShotHitsPerSp = 100;    // the hundred-and-first hit gives on
 constexpr int32_t kSwordCancelEvents = 10; // cancelled bullets per frame that move the gauges
 constexpr int32_t kSwordCancelScore = 10;
 
-constexpr int32_t kEffectPlayerHit = 1;
-constexpr int32_t kEffectSlash = 8;
-constexpr int32_t kEffectBulletSlash = 9;
-constexpr int32_t kEffectLanceHit = 10;
 constexpr float kLanceEffectRise = 50.0f;
 constexpr int32_t kHitInvincibleFrames = 150;
 
@@ -259,7 +256,7 @@ void SlashEnemyBullets(const Vec3& at, float offset, float reachY, int32_t score
         if (CircleHit(at, where, BulletHitValue(b.spriteType) + offset) == 0) continue;
         if (score > 0) {
             BaseScore += score;
-            SpawnScorePopup(1, score, where.x, where.y, where.z);
+            SpawnScorePopup(kPopupSmall, score, where.x, where.y, where.z);
         }
         b.Deactivate();
         if (cleared < gaugeEvents) {

@@ -10,6 +10,7 @@
 #include "core/fade.h"
 #include "core/field_globals.h"
 #include "core/frame_multipliers.h"
+#include "core/game_codes.h"
 #include "core/item.h"
 #include "core/player.h"
 #include "core/popups.h"
@@ -28,9 +29,7 @@ namespace {
 constexpr int32_t kSwordTimerFull = 180;
 constexpr int32_t kSkillCooldownFull[3] = {600, 1200, 1800};
 
-constexpr int32_t kFieldEndFadeCode = 3;
 constexpr int32_t kCaveField = 5;
-constexpr int32_t kFieldMapTrack = 1;
 
 // Returns to the scene machine.
 constexpr int32_t kStayInField = 0;
@@ -95,7 +94,7 @@ int32_t EndField(UserInterface& hud) {
     ClearEmotionNumbers();
     ClearDamagePopups();
     StopAllSounds();
-    PlaySoundById(kFieldMapTrack);
+    PlaySoundById(kSoundFieldMapBgm);
     return next;
 }
 
@@ -154,7 +153,7 @@ int32_t Game::UpdatePlay() {
     // A fallen knight is not updated; the fade ends the field at its midpoint.
     if (GetPlayerStatus().hp < 1) {
         StartTransitionFade();
-        SetTransitionFadeCode(kFieldEndFadeCode);
+        SetTransitionFadeCode(kFadeFieldEnd);
     } else {
         UpdatePlayer();
     }

@@ -7,6 +7,7 @@
 #include "app/hit_tests.h"
 #include "core/bullet.h"
 #include "core/effects.h"
+#include "core/game_codes.h"
 #include "core/item.h"
 #include "core/player.h"
 #include "core/popups.h"
@@ -34,7 +35,6 @@ constexpr int32_t kSkill1CancelFrom = 85;  // skill 1 clears bullets in the wind
 constexpr int32_t kSkill3BulletEvents = 20;
 constexpr float kSkillAreaOffset = 100.0f;
 constexpr int32_t kNumberEvery = 5;        // damage numbers on every fifth frame only
-constexpr int32_t kEffectSlash = 8;
 
 struct SkillHit {
     const SkillArea& area;

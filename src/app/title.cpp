@@ -1,6 +1,7 @@
 #include "app/title.h"
 
 #include "core/fade.h"
+#include "core/game_codes.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
 
@@ -9,8 +10,6 @@ namespace {
 constexpr int32_t kStickThreshold = 15000;
 constexpr int32_t kCursorCooldown = 10;
 constexpr uint16_t kDecideButtons = PAD_A | PAD_B | PAD_X | PAD_Y;
-constexpr int32_t kFadeCodeTitle = 1;
-constexpr int32_t kFadeCodeCredits = 4;
 
 bool KeyDown(uint8_t key) { return KeyboardState[key] > 127; }
 
@@ -44,10 +43,10 @@ int32_t TitleMenu::Update() {
                 cooldown = kCursorCooldown;
             }
         }
-        if (DecidePressed()) BeginTransitionFade(kFadeCodeTitle);
+        if (DecidePressed()) BeginTransitionFade(kFadeTitleChoice);
     }
     if (cooldown > 0) --cooldown;
-    return TransitionFadeReached(kFadeCodeTitle) ? selection : 0;
+    return TransitionFadeReached(kFadeTitleChoice) ? selection : 0;
 }
 
 void TitleMenu::Draw() {
@@ -63,6 +62,6 @@ void TitleMenu::Draw() {
 }
 
 bool UpdateCredits() {
-    if (TransitionFadeActive == 0 && DecidePressed()) BeginTransitionFade(kFadeCodeCredits);
-    return TransitionFadeReached(kFadeCodeCredits);
+    if (TransitionFadeActive == 0 && DecidePressed()) BeginTransitionFade(kFadeCreditsDone);
+    return TransitionFadeReached(kFadeCreditsDone);
 }

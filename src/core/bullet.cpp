@@ -5,6 +5,7 @@
 #include "core/common_textures.h"
 #include "core/effects.h"
 #include "core/emotion.h"
+#include "core/game_codes.h"
 #include "core/popups.h"
 #include "core/score.h"
 #include "platform/graphics.h"
@@ -73,65 +74,61 @@ int32_t EnemyBulletSpriteType(int32_t size, int32_t colour) {
     return 3 * (colour - 1) + size + 3;
 }
 
-int32_t PlaceEnemyBullet(int32_t patternFlag, int32_t size, int32_t aimed, float x, float y, float angle,
-                         float speed, int32_t behaviourId, int32_t colour, int32_t power, int32_t power2) {
+int32_t PlaceEnemyBullet(bool pattern, const BulletShot& shot) {
+    const auto colour = static_cast<int32_t>(shot.colour);
     for (int32_t i = 0; i < kEnemyBulletCount; ++i) {
         Bullet& b = EnemyBulletPool[i];
         if (b.active != 0) continue;
-        b.x = x;
-        b.y = y;
+        b.x = shot.x;
+        b.y = shot.y;
         b.z = 0.0f;
-        b.angle = angle;
-        b.speed = speed;
-        b.spriteType = EnemyBulletSpriteType(size, colour);
+        b.angle = shot.angle;
+        b.speed = shot.speed;
+        b.spriteType = EnemyBulletSpriteType(shot.size, colour);
         b.speedScale = BulletSpeedScale;
         b.colour = colour;
-        b.power = power;
-        b.power2 = power2;
+        b.power = shot.power;
+        b.power2 = shot.power2;
         b.texture = EnemyBulletTexture;
-        b.aimed = aimed;
-        b.patternFlag = patternFlag;
-        b.behaviourId = behaviourId;
-        b.aimAngle = std::atan2(BulletTargetPos.y - y, BulletTargetPos.x - x);
+        b.aimed = shot.aimed ? 1 : 0;
+        b.patternFlag = pattern ? 1 : 0;
+        b.behaviourId = shot.behaviour;
+        b.aimAngle = std::atan2(BulletTargetPos.y - shot.y, BulletTargetPos.x - shot.x);
         b.age = 0;
-        b.side = 2;
+        b.side = kSideEnemy;
         b.active = 1;
         return i;
     }
     return -1;
 }
 
-void SpawnBullet(int32_t side, int32_t size, float x, float y, float angle, float speed, int32_t aimed,
-                 int32_t behaviourId, int32_t colour, int32_t power, int32_t power2) {
-    if (side == 2) {
-        PlaceEnemyBullet(0, size, aimed, x, y, angle, speed, behaviourId, colour, power, power2);
+void SpawnBullet(int32_t side, const BulletShot& shot) {
+    if (side == kSideEnemy) {
+        PlaceEnemyBullet(false, shot);
         return;
     }
-    if (side != 1) return;
+    if (side != kSidePlayer) return;
     for (Bullet& b : PlayerShotPool) {
         if (b.active != 0) continue;
-        b.x = x;
-        b.y = y;
+        b.x = shot.x;
+        b.y = shot.y;
         b.z = 0.0f;
-        b.aimed = aimed;
-        b.angle = angle;
-        b.speed = speed;
-        b.spriteType = size;
+        b.aimed = shot.aimed ? 1 : 0;
+        b.angle = shot.angle;
+        b.speed = shot.speed;
+        b.spriteType = shot.size;
         b.behaviourId = 0;
         b.patternFlag = 0;
         b.texture = PlayerShotTexture;
         b.aimAngle = 0.0f;
         b.age = 0;
-        b.side = 1;
+        b.side = kSidePlayer;
         b.active = 1;
         return;
     }
 }
 
-void SpawnPatternBullet(int32_t size, int32_t aimed, float x, float y, float angle, float speed,
-                        int32_t behaviourId, int32_t colour, int32_t power, int32_t power2) {
-    PlaceEnemyBullet(1, size, aimed, x, y, angle, speed, behaviourId, colour, power, power2);
-}
+void SpawnPatternBullet(const BulletShot& shot) { PlaceEnemyBullet(true, shot); }
 
 void Bullet::Deactivate() {
     texture = nullptr;
@@ -153,7 +150,7 @@ void Bullet::Deactivate() {
 }
 
 void Bullet::Update() {
-    if (side == 1) {
+    if (side == kSidePlayer) {
         // A lance that leaves the playfield missed; past a corner it reports twice.
         if (OutsideX(x)) {
             Deactivate();
@@ -171,7 +168,7 @@ void Bullet::Update() {
         ++age;
         return;
     }
-    if (side != 2) return;
+    if (side != kSideEnemy) return;
     if (OutsideX(x) || OutsideY(y)) {
         Deactivate();
         return;
@@ -188,7 +185,7 @@ void Bullet::Update() {
 }
 
 void Bullet::Draw() {
-    if (side == 1) {
+    if (side == kSidePlayer) {
         const Rect cell{0, 0, 64, 128};
         DrawWithWorld(*this, cell, Vec3{32.0f, 64.0f, 0.0f}, 1.0f, (angle + 90.0f) * kDegToRad);
         return;
@@ -222,26 +219,26 @@ void CancelEnemyBullets(int32_t mode) {
         if (b.active != 1) continue;
         const int32_t t = b.spriteType;
         if (t >= 4 && t <= 9) {
-            int32_t effect = 15;
+            int32_t effect = kEffectCancelPlain;
             if (IsMiddleType(t)) {
                 if (mode == 1) {
-                    effect = 14;
+                    effect = kEffectCancelBigCoin;
                     BaseScore += 50;
-                    SpawnScorePopup(3, 50, b.x, b.y, b.z);
+                    SpawnScorePopup(kPopupDoubled, 50, b.x, b.y, b.z);
                 }
             } else {
                 if (mode == 1) {
                     // Every 21st small or large bullet becomes a big coin.
                     if (smallCount >= kCoinsPerBigCoin) {
-                        effect = 14;
+                        effect = kEffectCancelBigCoin;
                         smallCount = 0;
                     } else {
-                        effect = 13;
+                        effect = kEffectCancelCoin;
                         ++smallCount;
                     }
                 }
                 BaseScore += 10;
-                SpawnScorePopup(1, 10, b.x, b.y, b.z);
+                SpawnScorePopup(kPopupSmall, 10, b.x, b.y, b.z);
             }
             PlaceEffect(effect, b.x, b.y, b.z);
         }

@@ -48,16 +48,42 @@ extern float BulletSpeedScale;   // the gauges' enemy-bullet speed factor, copie
 extern Vec3 BulletTargetPos;     // the player's position, for aiming
 extern int32_t BulletRoute;      // the current field's route, picks the route handler
 
+enum BulletSide : int32_t {
+    kSidePlayer = 1,
+    kSideEnemy = 2,
+};
+
+// An enemy bullet's colour picks its damage pair: the first hits the player's
+// defense with the shooter's attack, the second defense2 with attack2.
+enum class BulletColour : int32_t {
+    kFirst = 1,
+    kSecond = 2,
+};
+
+// One shot as its shooter describes it.
+struct BulletShot {
+    float x = 0.0f;        // where it starts
+    float y = 0.0f;
+    float angle = 0.0f;    // degrees, 90 straight down; an offset from the aim when aimed
+    float speed = 0.0f;    // pixels per frame
+    int32_t size = 1;      // enemy bullets 1..3; the knight's lances 0
+    BulletColour colour = BulletColour::kFirst;
+    bool aimed = false;    // flies along angle + the direction to the player at spawn
+    int32_t behaviour = 0;
+    int32_t power = 0;     // the shooter's attack
+    int32_t power2 = 0;    // the shooter's attack2
+};
+
 // Places an enemy bullet (side 2) in the first free slot, as both spawners
-// do; returns the slot, or -1 when the pool is full.
-int32_t PlaceEnemyBullet(int32_t patternFlag, int32_t size, int32_t aimed, float x, float y, float angle,
-                         float speed, int32_t behaviourId, int32_t colour, int32_t power, int32_t power2);
+// do: pattern bullets follow their own behaviour, ordinary ones the field
+// route's handler. Returns the slot, or -1 when the pool is full.
+int32_t PlaceEnemyBullet(bool pattern, const BulletShot& shot);
 // Enemy bullet sprite type from size (1..3) and colour (1, 2); 0 for any other pair.
 int32_t EnemyBulletSpriteType(int32_t size, int32_t colour);
-void SpawnBullet(int32_t side, int32_t size, float x, float y, float angle, float speed, int32_t aimed,
-                 int32_t behaviourId, int32_t colour, int32_t power, int32_t power2);
-void SpawnPatternBullet(int32_t size, int32_t aimed, float x, float y, float angle, float speed,
-                        int32_t behaviourId, int32_t colour, int32_t power, int32_t power2);
+// An enemy bullet (kSideEnemy, ordinary) or one of the knight's lances
+// (kSidePlayer); any other side places nothing.
+void SpawnBullet(int32_t side, const BulletShot& shot);
+void SpawnPatternBullet(const BulletShot& shot);
 // Mode 1 turns every enemy bullet into coins and score; other modes only remove them.
 void CancelEnemyBullets(int32_t mode);
 void UpdateBullets();

@@ -10,20 +10,30 @@
 
 namespace {
 
-constexpr int32_t kOrdinary = 0;
-constexpr int32_t kPattern = 1;
+constexpr bool kOrdinary = false;
+constexpr bool kPattern = true;
 
 // A child at (x, y) with the parent's powers.
-void SpawnChildAt(const Bullet& parent, int32_t patternFlag, float x, float y, int32_t size, int32_t aimed,
-                  float angle, float speed, int32_t behaviourId, int32_t colour) {
-    PlaceEnemyBullet(patternFlag, size, aimed, x, y, angle, speed, behaviourId, colour, parent.power,
-                     parent.power2);
+void SpawnChildAt(const Bullet& parent, bool pattern, float x, float y, int32_t size, bool aimed, float angle,
+                  float speed, int32_t behaviourId, BulletColour colour) {
+    PlaceEnemyBullet(pattern, BulletShot{.x = x,
+                                         .y = y,
+                                         .angle = angle,
+                                         .speed = speed,
+                                         .size = size,
+                                         .colour = colour,
+                                         .aimed = aimed,
+                                         .behaviour = behaviourId,
+                                         .power = parent.power,
+                                         .power2 = parent.power2});
 }
 
+BulletColour ColourOf(const Bullet& b) { return static_cast<BulletColour>(b.colour); }
+
 // A child at the parent's position with the parent's colour and powers.
-void SpawnChild(const Bullet& parent, int32_t patternFlag, int32_t size, int32_t aimed, float angle, float speed,
+void SpawnChild(const Bullet& parent, bool pattern, int32_t size, bool aimed, float angle, float speed,
                 int32_t behaviourId) {
-    SpawnChildAt(parent, patternFlag, parent.x, parent.y, size, aimed, angle, speed, behaviourId, parent.colour);
+    SpawnChildAt(parent, pattern, parent.x, parent.y, size, aimed, angle, speed, behaviourId, ColourOf(parent));
 }
 
 // A value by Difficulty 1..3; 0 for any other Difficulty.
@@ -50,9 +60,9 @@ bool BrakeUntilStopped(Bullet& b, float step) {
 
 // ---- route 1 ---------------------------------------------------------------
 
-void Route1Split(Bullet& b, int32_t colour, const float* headings, int32_t count) {
+void Route1Split(Bullet& b, BulletColour colour, const float* headings, int32_t count) {
     for (int32_t k = 0; k < count; ++k)
-        SpawnChildAt(b, kOrdinary, b.x, b.y, 3, 1, headings[k], 9.0f, 0, colour);
+        SpawnChildAt(b, kOrdinary, b.x, b.y, 3, true, headings[k], 9.0f, 0, colour);
     b.Deactivate();
 }
 
@@ -64,7 +74,7 @@ void Route2Homing(Bullet& b) {
     if (b.age < 30) {
         b.speed -= 0.4f;
     } else if (b.age >= 45) {
-        SpawnChild(b, kOrdinary, 1, 1, 0.0f, 0.0f, 13);
+        SpawnChild(b, kOrdinary, 1, true, 0.0f, 0.0f, 13);
         b.Deactivate();
     }
 }
@@ -76,7 +86,7 @@ void PatternSideFan(Bullet& b, float heading) {
     if (b.age != 10) return;
     static constexpr float kSpeeds[5] = {7.0f, 6.5f, 6.0f, 5.5f, 5.0f};
     const int32_t count = ByDifficulty(3, 4, 5);
-    for (int32_t k = 0; k < count; ++k) SpawnChild(b, kPattern, 3, 0, heading, kSpeeds[k], 0);
+    for (int32_t k = 0; k < count; ++k) SpawnChild(b, kPattern, 3, false, heading, kSpeeds[k], 0);
 }
 
 // Id 5: at the side edges of the playfield it bursts into drifting small bullets.
@@ -88,14 +98,14 @@ void PatternEdgeBurst(Bullet& b) {
         const int32_t speed = GameRandom() % 4 + 2;
         const int32_t spread = GameRandom() % 150;
         const float heading = left ? static_cast<float>(spread - 90) : static_cast<float>(-90 - spread);
-        SpawnChild(b, kPattern, 1, 0, heading, static_cast<float>(speed), left ? 6 : 7);
+        SpawnChild(b, kPattern, 1, false, heading, static_cast<float>(speed), left ? 6 : 7);
     }
     b.Deactivate();
 }
 
 // Ids 11 and 12: a sideways child every 20, 15 or 12 frames.
 void PatternSideDropper(Bullet& b, float heading) {
-    if (EveryNth(b.age, ByDifficulty(20, 15, 12))) SpawnChild(b, kPattern, 3, 0, heading, 5.0f, 0);
+    if (EveryNth(b.age, ByDifficulty(20, 15, 12))) SpawnChild(b, kPattern, 3, false, heading, 5.0f, 0);
 }
 
 // Ids 13 and 14: early in life, a ring of still children laid on a 20-pixel
@@ -108,7 +118,7 @@ void PatternSpiral(Bullet& b, bool mirrored) {
     const float cy = b.y + 20.0f * std::sin(p);
     const int32_t count = ByDifficulty(2, 3, 4);
     for (int32_t k = 0; k < count; ++k)
-        SpawnChildAt(b, kPattern, cx, cy, 3, 0, degrees, 0.25f * static_cast<float>(k), 15, b.colour);
+        SpawnChildAt(b, kPattern, cx, cy, 3, false, degrees, 0.25f * static_cast<float>(k), 15, ColourOf(b));
 }
 
 // Id 21: the bomb that bursts into ten aimed rings of two colours.
@@ -121,15 +131,16 @@ void PatternBombBurst(Bullet& b) {
             const float inner = d == 1 ? 2.0f : 4.0f;
             for (int32_t j = 0; j < count; ++j) {
                 const float step = 2.0f * static_cast<float>(j);
-                SpawnChildAt(b, kPattern, b.x, b.y, 3, 1, base - inner + step, 4.0f, 0, 1);
-                SpawnChildAt(b, kPattern, b.x, b.y, 3, 1, base - 18.0f - inner + step, 5.0f, 0, 2);
+                SpawnChildAt(b, kPattern, b.x, b.y, 3, true, base - inner + step, 4.0f, 0, BulletColour::kFirst);
+                SpawnChildAt(b, kPattern, b.x, b.y, 3, true, base - 18.0f - inner + step, 5.0f, 0,
+                             BulletColour::kSecond);
             }
         } else if (d == 3) {
             for (int32_t j = 0; j < 7; ++j) {
                 const float step = 2.0f * static_cast<float>(j);
-                SpawnChildAt(b, kPattern, b.x, b.y, 3, 1, base - 24.0f + step, 5.0f, 0, 2);
-                SpawnChildAt(b, kPattern, b.x, b.y, 3, 1, base - 24.0f + step, 6.0f, 0, 2);
-                SpawnChildAt(b, kPattern, b.x, b.y, 3, 1, base - 6.0f + step, 4.0f, 0, 1);
+                SpawnChildAt(b, kPattern, b.x, b.y, 3, true, base - 24.0f + step, 5.0f, 0, BulletColour::kSecond);
+                SpawnChildAt(b, kPattern, b.x, b.y, 3, true, base - 24.0f + step, 6.0f, 0, BulletColour::kSecond);
+                SpawnChildAt(b, kPattern, b.x, b.y, 3, true, base - 6.0f + step, 4.0f, 0, BulletColour::kFirst);
             }
         }
     }
@@ -150,7 +161,7 @@ void RunBulletBehaviourRoute1(int32_t slot) {
                 static constexpr float kHeadings[2] = {20.0f, -20.0f};
                 static constexpr float kSpeeds[3] = {7.0f, 7.5f, 8.0f};
                 for (float h : kHeadings)
-                    for (float v : kSpeeds) SpawnChild(b, kOrdinary, 3, 1, h, v, 0);
+                    for (float v : kSpeeds) SpawnChild(b, kOrdinary, 3, true, h, v, 0);
                 b.Deactivate();
             }
             break;
@@ -161,13 +172,13 @@ void RunBulletBehaviourRoute1(int32_t slot) {
         case 21:
             if (BrakeUntilStopped(b, 0.3f)) {
                 static constexpr float kHeadings[3] = {-30.0f, 0.0f, 30.0f};
-                Route1Split(b, 1, kHeadings, 3);
+                Route1Split(b, BulletColour::kFirst, kHeadings, 3);
             }
             break;
         case 22:
             if (BrakeUntilStopped(b, 0.3f)) {
                 static constexpr float kHeadings[4] = {-45.0f, -15.0f, 15.0f, 45.0f};
-                Route1Split(b, 2, kHeadings, 4);
+                Route1Split(b, BulletColour::kSecond, kHeadings, 4);
             }
             break;
         case 31:
@@ -184,9 +195,9 @@ void RunBulletBehaviourRoute2(int32_t slot) {
             // A dropper: it flies on and lets bullets fall straight down.
             if (Difficulty == 3) {
                 if (EveryNth(b.age, 10))
-                    for (float h : {85.0f, 90.0f, 95.0f}) SpawnChild(b, kOrdinary, 3, 0, h, 8.0f, 0);
+                    for (float h : {85.0f, 90.0f, 95.0f}) SpawnChild(b, kOrdinary, 3, false, h, 8.0f, 0);
             } else if (EveryNth(b.age, ByDifficulty(15, 10, 0))) {
-                SpawnChild(b, kOrdinary, 3, 0, 90.0f, 8.0f, 0);
+                SpawnChild(b, kOrdinary, 3, false, 90.0f, 8.0f, 0);
             }
             break;
         case 11:
@@ -206,12 +217,12 @@ void RunBulletBehaviourRoute3(int32_t slot) {
         case 1:
             if (BrakeUntilStopped(b, 0.1f)) {
                 if (Difficulty == 1) {
-                    SpawnChild(b, kOrdinary, 3, 1, 0.0f, 7.0f, 0);
+                    SpawnChild(b, kOrdinary, 3, true, 0.0f, 7.0f, 0);
                 } else if (Difficulty == 2) {
-                    SpawnChild(b, kOrdinary, 3, 1, 0.0f, 7.0f, 0);
-                    SpawnChild(b, kOrdinary, 3, 1, 0.0f, 8.0f, 0);
+                    SpawnChild(b, kOrdinary, 3, true, 0.0f, 7.0f, 0);
+                    SpawnChild(b, kOrdinary, 3, true, 0.0f, 8.0f, 0);
                 } else if (Difficulty == 3) {
-                    for (float h : {-20.0f, 0.0f, 20.0f}) SpawnChild(b, kOrdinary, 3, 1, h, 7.0f, 0);
+                    for (float h : {-20.0f, 0.0f, 20.0f}) SpawnChild(b, kOrdinary, 3, true, h, 7.0f, 0);
                 }
                 b.Deactivate();
             }
@@ -267,7 +278,7 @@ void RunPatternBulletBehaviour(int32_t slot) {
         case 16:
             if (b.age >= 10 && EveryNth(b.age, ByDifficulty(10, 8, 5)))
                 for (int32_t k = 0; k < 6; ++k)
-                    SpawnChild(b, kPattern, 3, 1, b.angle + 60.0f * static_cast<float>(k), 0.0f, 17);
+                    SpawnChild(b, kPattern, 3, true, b.angle + 60.0f * static_cast<float>(k), 0.0f, 17);
             b.speed += 0.2f;
             break;
         case 17:
@@ -278,15 +289,15 @@ void RunPatternBulletBehaviour(int32_t slot) {
             break;
         case 22:
             if (EveryNth(b.age, 5)) {
-                SpawnChildAt(b, kPattern, b.x, b.y, 3, 0, b.angle - 15.0f, 1.0f, 23, 2);
-                SpawnChildAt(b, kPattern, b.x, b.y, 3, 0, b.angle + 15.0f, 1.0f, 23, 1);
+                SpawnChildAt(b, kPattern, b.x, b.y, 3, false, b.angle - 15.0f, 1.0f, 23, BulletColour::kSecond);
+                SpawnChildAt(b, kPattern, b.x, b.y, 3, false, b.angle + 15.0f, 1.0f, 23, BulletColour::kFirst);
             }
             break;
         case 23:
             if (b.age >= 30) RaiseSpeedBelow(b, 0.1f, 9.0f);
             break;
         case 31:
-            if (b.age == 60) SpawnChildAt(b, kPattern, b.x, b.y, 3, 0, b.angle, 4.0f, 0, 2);
+            if (b.age == 60) SpawnChildAt(b, kPattern, b.x, b.y, 3, false, b.angle, 4.0f, 0, BulletColour::kSecond);
             if (b.speed > -6.0f) b.speed -= 0.1f;
             break;
         case 32:
@@ -294,15 +305,15 @@ void RunPatternBulletBehaviour(int32_t slot) {
             break;
         case 33:
             if (BrakeUntilStopped(b, 0.3f)) {
-                SpawnChildAt(b, kPattern, b.x, b.y, 3, 0, b.angle, 0.0f, 34, 2);
+                SpawnChildAt(b, kPattern, b.x, b.y, 3, false, b.angle, 0.0f, 34, BulletColour::kSecond);
                 b.Deactivate();
             }
             break;
         case 34: RaiseSpeedBelow(b, 0.3f, 9.0f); break;
         case 35:
             if (BrakeUntilStopped(b, 0.2f)) {
-                SpawnChildAt(b, kPattern, b.x, b.y, 3, 1, -20.0f, 0.0f, 36, 1);
-                SpawnChildAt(b, kPattern, b.x, b.y, 3, 1, 20.0f, 0.0f, 36, 1);
+                SpawnChildAt(b, kPattern, b.x, b.y, 3, true, -20.0f, 0.0f, 36, BulletColour::kFirst);
+                SpawnChildAt(b, kPattern, b.x, b.y, 3, true, 20.0f, 0.0f, 36, BulletColour::kFirst);
                 b.Deactivate();
             }
             break;

@@ -5,6 +5,7 @@
 
 #include "core/common_textures.h"
 #include "core/field_globals.h"
+#include "core/game_codes.h"
 #include "core/item.h"
 #include "core/random.h"
 #include "core/sound.h"
@@ -55,7 +56,6 @@ EffectCoinSpawner EffectCoinSpawn = SpawnItem;
 
 namespace {
 
-constexpr int32_t kLevelUpType = 16;
 constexpr int32_t kLevelUpFrames = 180;
 constexpr int32_t kSilentExplosions = 5;
 constexpr uint32_t kOpaqueWhite = 0xFFFFFFFFu;
@@ -78,21 +78,21 @@ struct EffectKind {
 
 constexpr EffectKind kKinds[16] = {
     {},
-    {2, 60, Motion::None, kEffectBulletHit, 200, 3, 0.0f, Anchor::Entry, 2},
-    {2, 60, Motion::None, kEffectEnemyDestroy, 200, 3, 0.0f, Anchor::Entry, 1},
-    {2, 60, Motion::Rise, kEffectEnemyDestroy, 200, 3, 0.5f, Anchor::Entry, 1},
-    {2, 60, Motion::AlongAngle, kEffectEnemyDestroy, 200, 3, 0.5f, Anchor::Entry, 1},
-    {2, 60, Motion::None, kEffectEnemyDestroy, 200, 3, 0.5f, Anchor::Entry, 1},
-    {2, 60, Motion::Rise, kEffectEnemyDestroy, 200, 3, 2.0f, Anchor::Entry, 1},
-    {2, 60, Motion::Rise, kEffectEnemyDestroy, 200, 3, 4.0f, Anchor::Entry, 1},
-    {2, 60, Motion::None, kEffectSlashE, 200, 3, 0.0f, Anchor::Entry, 1},
-    {2, 60, Motion::None, kEffectSlashH, 100, 3, 0.0f, Anchor::Entry, 1},
-    {2, 60, Motion::None, kEffectSpearHit, 100, 6, 0.0f, Anchor::Entry, 1},
-    {2, 60, Motion::None, kEffectSkill1, 256, 2, 6.0f, Anchor::Player, 2},
-    {1, 150, Motion::None, kEffectSkill3, 200, 3, 3.0f, Anchor::Player, 2},
-    {3, 60, Motion::None, kEffectBulletDelete, 100, 3, 0.0f, Anchor::Entry, 1},
-    {3, 60, Motion::None, kEffectBulletDelete, 100, 3, 0.0f, Anchor::Entry, 1},
-    {3, 60, Motion::None, kEffectBulletDelete, 100, 3, 0.0f, Anchor::Entry, 1},
+    {2, 60, Motion::None, kEffectSheetBulletHit, 200, 3, 0.0f, Anchor::Entry, 2},
+    {2, 60, Motion::None, kEffectSheetEnemyDestroy, 200, 3, 0.0f, Anchor::Entry, 1},
+    {2, 60, Motion::Rise, kEffectSheetEnemyDestroy, 200, 3, 0.5f, Anchor::Entry, 1},
+    {2, 60, Motion::AlongAngle, kEffectSheetEnemyDestroy, 200, 3, 0.5f, Anchor::Entry, 1},
+    {2, 60, Motion::None, kEffectSheetEnemyDestroy, 200, 3, 0.5f, Anchor::Entry, 1},
+    {2, 60, Motion::Rise, kEffectSheetEnemyDestroy, 200, 3, 2.0f, Anchor::Entry, 1},
+    {2, 60, Motion::Rise, kEffectSheetEnemyDestroy, 200, 3, 4.0f, Anchor::Entry, 1},
+    {2, 60, Motion::None, kEffectSheetSlashE, 200, 3, 0.0f, Anchor::Entry, 1},
+    {2, 60, Motion::None, kEffectSheetSlashH, 100, 3, 0.0f, Anchor::Entry, 1},
+    {2, 60, Motion::None, kEffectSheetSpearHit, 100, 6, 0.0f, Anchor::Entry, 1},
+    {2, 60, Motion::None, kEffectSheetSkill1, 256, 2, 6.0f, Anchor::Player, 2},
+    {1, 150, Motion::None, kEffectSheetSkill3, 200, 3, 3.0f, Anchor::Player, 2},
+    {3, 60, Motion::None, kEffectSheetBulletDelete, 100, 3, 0.0f, Anchor::Entry, 1},
+    {3, 60, Motion::None, kEffectSheetBulletDelete, 100, 3, 0.0f, Anchor::Entry, 1},
+    {3, 60, Motion::None, kEffectSheetBulletDelete, 100, 3, 0.0f, Anchor::Entry, 1},
 };
 
 constexpr int32_t kSkill3HalfLength = 75;   // the aura's strip has two rows of 75 frames
@@ -100,7 +100,7 @@ constexpr int32_t kSkill3HalfLength = 75;   // the aura's strip has two rows of 
 // The source cell of an effect: a vertical strip, except the two-row skill-3 sheet.
 Rect EffectCell(int32_t type, int32_t timer) {
     const EffectKind& k = kKinds[type];
-    if (type == 12) {
+    if (type == kEffectSkill3Aura) {
         const int32_t column = (timer < kSkill3HalfLength ? timer : timer - kSkill3HalfLength) / k.frameDiv;
         const int32_t row = timer / kSkill3HalfLength;
         return Rect{column * k.cell, row * k.cell, (column + 1) * k.cell, (row + 1) * k.cell};
@@ -121,12 +121,12 @@ void DrawLevelUpCaption() {
     const Vec3 centre{64.0f, 16.0f, 0.0f};
     const float rise = static_cast<float>(90 - LevelUpDisplayCounter / 6);
     const Vec3 at{EffectAnchorPos.x, EffectAnchorPos.y - rise, EffectAnchorPos.z};
-    SpriteBatch->Draw(EffectTextures[kEffectLevelUpText], nullptr, &centre, &at, kOpaqueWhite);
+    SpriteBatch->Draw(EffectTextures[kEffectSheetLevelUpText], nullptr, &centre, &at, kOpaqueWhite);
 }
 
 void DrawEffect(int32_t i) {
     const int32_t type = EffectPool.type[i];
-    if (type == kLevelUpType) {
+    if (type == kEffectLevelUp) {
         DrawLevelUpCaption();
         return;
     }
@@ -137,7 +137,7 @@ void DrawEffect(int32_t i) {
     const Vec3 centre{half, half, 0.0f};
     const Vec3 at = k.anchor == Anchor::Player ? EffectAnchorPos
                                                 : Vec3{EffectPool.x[i], EffectPool.y[i], EffectPool.z[i]};
-    if (type == 5) {
+    if (type == kEffectRingExplosion) {
         // Ten cells on a ring that widens by 2 pixels per timer step.
         const float radius = 2.0f * static_cast<float>(EffectPool.timer[i]);
         for (int32_t d = 0; d < 10; ++d) {
@@ -157,8 +157,8 @@ void DrawPass(int32_t pass) {
     for (int32_t i = 0; i < kEffectCount; ++i) {
         if (EffectPool.active[i] == 0) continue;
         const int32_t type = EffectPool.type[i];
-        if (type < 1 || type > kLevelUpType) continue;
-        const int32_t typePass = type == kLevelUpType ? 2 : kKinds[type].pass;
+        if (type < 1 || type > kEffectLevelUp) continue;
+        const int32_t typePass = type == kEffectLevelUp ? 2 : kKinds[type].pass;
         if (typePass == pass) DrawEffect(i);
     }
 }
@@ -180,8 +180,8 @@ void StepTimedEffect(int32_t i) {
         }
     }
     if (EffectPool.timer[i] < k.end) return;
-    if (type == 13) EffectCoinSpawn(1, EffectPool.x[i], EffectPool.y[i], 0.0f);
-    if (type == 14) EffectCoinSpawn(2, EffectPool.x[i], EffectPool.y[i], 0.0f);
+    if (type == kEffectCancelCoin) EffectCoinSpawn(kItemCoin, EffectPool.x[i], EffectPool.y[i], 0.0f);
+    if (type == kEffectCancelBigCoin) EffectCoinSpawn(kItemBigCoin, EffectPool.x[i], EffectPool.y[i], 0.0f);
     FreeEffect(i);
 }
 
@@ -225,17 +225,17 @@ void SpawnEffect(int32_t type, float x, float y, float z) {
     const int32_t i = PlaceEffect(type, x, y, z);
     if (i < 0) return;
     switch (type) {
-        case 1: PlayerHitSound.Play(3, 0); break;
-        case 2: EnemyDestroySound.Play(5, 0); break;
-        case 3:
-        case 5: PlayExplosionSound(i); break;
-        case 4:
+        case kEffectPlayerHit: PlayerHitSound.Play(3, 0); break;
+        case kEffectEnemyDeath: EnemyDestroySound.Play(5, 0); break;
+        case kEffectRisingExplosion:
+        case kEffectRingExplosion: PlayExplosionSound(i); break;
+        case kEffectFlyingExplosion:
             PlayExplosionSound(i);
             EffectPool.angle[i] = static_cast<float>(GameRandom() % 3600) / 10.0f;
             break;
-        case 6: MidBossDestroySound.Play(8, 0); break;
-        case 7: BossDestroySound.Play(9, 0); break;
-        case kLevelUpType:
+        case kEffectMidBossDeath: MidBossDestroySound.Play(8, 0); break;
+        case kEffectBossDeath: BossDestroySound.Play(9, 0); break;
+        case kEffectLevelUp:
             LevelUpSound.Play(2, 0);
             LevelUpDisplayCounter = kLevelUpFrames;
             break;
@@ -245,7 +245,7 @@ void SpawnEffect(int32_t type, float x, float y, float z) {
 
 void FreeEffect(int32_t index) {
     if (index < 0 || index >= kEffectCount) return;
-    if (EffectPool.type[index] == kLevelUpType) LevelUpDisplayCounter = 0;
+    if (EffectPool.type[index] == kEffectLevelUp) LevelUpDisplayCounter = 0;
     EffectPool.active[index] = 0;
     EffectPool.timer[index] = 0;
     EffectPool.type[index] = 0;
@@ -256,8 +256,8 @@ void UpdateEffects() {
     for (int32_t i = 0; i < kEffectCount; ++i) {
         if (EffectPool.active[i] == 0) continue;
         const int32_t type = EffectPool.type[i];
-        if (type < 1 || type > kLevelUpType) continue;
-        if (type != kLevelUpType) {
+        if (type < 1 || type > kEffectLevelUp) continue;
+        if (type != kEffectLevelUp) {
             StepTimedEffect(i);
         } else if (LevelUpDisplayCounter > 0) {
             --LevelUpDisplayCounter;

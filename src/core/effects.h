@@ -5,15 +5,15 @@
 class Texture;
 
 enum EffectSheet {
-    kEffectBulletHit,
-    kEffectEnemyDestroy,
-    kEffectSlashH,
-    kEffectSlashE,
-    kEffectSpearHit,
-    kEffectSkill1,
-    kEffectSkill3,
-    kEffectBulletDelete,
-    kEffectLevelUpText,
+    kEffectSheetBulletHit,
+    kEffectSheetEnemyDestroy,
+    kEffectSheetSlashH,
+    kEffectSheetSlashE,
+    kEffectSheetSpearHit,
+    kEffectSheetSkill1,
+    kEffectSheetSkill3,
+    kEffectSheetBulletDelete,
+    kEffectSheetLevelUpText,
     kEffectSheetCount,
 };
 extern Texture* EffectTextures[kEffectSheetCount];

@@ -1,5 +1,6 @@
 #include "core/fade.h"
 
+#include "core/game_codes.h"
 #include "platform/graphics.h"
 
 int32_t TransitionFadeActive = 0;
@@ -13,7 +14,6 @@ Texture* WhiteoutTexture = nullptr;
 namespace {
 
 // The blackout darkens over 60 frames and clears over the next 60.
-constexpr int32_t kFadeHalf = 60;
 constexpr float kFadeAlphaStep = 4.25f;
 // The white flash rises over 120 frames and falls over the next 120.
 constexpr int32_t kFlashHalf = 120;
@@ -48,12 +48,12 @@ void BeginTransitionFade(int32_t code) {
 }
 
 bool TransitionFadeReached(int32_t code) {
-    return TransitionFadeCounter >= kFadeHalf && TransitionFadeCode == code;
+    return TransitionFadeCounter >= kFadeMidpoint && TransitionFadeCode == code;
 }
 
 void DrawTransitionFade() {
     uint32_t alpha = 0;
-    if (OverlayAlpha(TransitionFadeCounter, kFadeHalf, kFadeAlphaStep, &alpha)) {
+    if (OverlayAlpha(TransitionFadeCounter, kFadeMidpoint, kFadeAlphaStep, &alpha)) {
         DrawWholeScreen(BlackoutTexture, alpha);
         ++TransitionFadeCounter;
         return;

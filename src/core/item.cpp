@@ -6,6 +6,7 @@
 #include "core/common_textures.h"
 #include "core/emotion.h"
 #include "core/field_globals.h"
+#include "core/game_codes.h"
 #include "core/player.h"
 #include "core/popups.h"
 #include "core/random.h"
@@ -27,7 +28,6 @@ constexpr float kLostBelow = 770.0f;
 constexpr int32_t kPopOutFrames = 30;
 constexpr float kHomingSpeed = 12.0f;
 constexpr int32_t kLastAnimFrame = 19;
-constexpr int32_t kItemGetSound = 11;
 constexpr float kPi = 3.1415927f;
 // While the first 40 frames of a sword swing run, items come from 101 pi
 // (about 317 px) away.
@@ -51,10 +51,10 @@ bool Within(const Item& item, const Vec3& p, float radius) {
 
 void LoseItem(int32_t kind) {
     switch (kind) {
-        case 1: ChangeEmotion(3, 7, 1.0f); ChangeEmotion(5, 7, 1.0f); break;
-        case 2: ChangeEmotion(3, 8, 1.0f); ChangeEmotion(5, 8, 1.0f); break;
-        case 3: ChangeEmotion(2, 4, 1.0f); ChangeEmotion(5, 4, 1.0f); break;
-        case 4: ChangeEmotion(2, 5, 1.0f); ChangeEmotion(5, 5, 1.0f); break;
+        case kItemCoin: ChangeEmotion(3, 7, 1.0f); ChangeEmotion(5, 7, 1.0f); break;
+        case kItemBigCoin: ChangeEmotion(3, 8, 1.0f); ChangeEmotion(5, 8, 1.0f); break;
+        case kItemExperience: ChangeEmotion(2, 4, 1.0f); ChangeEmotion(5, 4, 1.0f); break;
+        case kItemBigExperience: ChangeEmotion(2, 5, 1.0f); ChangeEmotion(5, 5, 1.0f); break;
         default: break;
     }
 }
@@ -82,7 +82,7 @@ void CollectCoin(int32_t base, int32_t& counter, bool big, float m, float f, con
     // While a money number shows, a big coin brings neither a number nor the
     // sound; a coin still sounds.
     const bool hold = GetEmotionNumberHold1() != 0;
-    if (!big || !hold) PlaySoundById(kItemGetSound);
+    if (!big || !hold) PlaySoundById(kSoundItemGet);
     if (!hold) SpawnEmotionNumber(1, m, at.x, at.y + kNumberBelowPlayer, 0.0f);
 }
 
@@ -94,7 +94,7 @@ void CollectOrb(int32_t base, int32_t& counter, UserInterface& hud, float x, flo
     p.exp = AddGain(p.exp, x * static_cast<float>(base) * e);
     CountUp(BaseScore, 2 * base);
     CountUp(counter, 1);
-    PlaySoundById(kItemGetSound);
+    PlaySoundById(kSoundItemGet);
     if (GetEmotionNumberHold4() == 0) SpawnEmotionNumber(4, x, at.x, at.y + kNumberBelowPlayer, 0.0f);
     if (p.nextLevelExp <= p.exp) {
         const StatusBlock& s = p.status;
@@ -116,15 +116,15 @@ void SpawnItem(int32_t kind, float x, float y, float angle) {
         item.z = 0.0f;
         item.texture = ItemChipTexture;
         switch (kind) {
-            case 1:
-            case 2: {
+            case kItemCoin:
+            case kItemBigCoin: {
                 const int32_t spread = GameRandom() % 30;
                 const int32_t tenths = GameRandom() % 20;
                 item.angle = 75.0f + static_cast<float>(spread);
                 item.speed = 5.0f + static_cast<float>(tenths) / 10.0f;
                 break;
             }
-            case 3: {
+            case kItemExperience: {
                 const float radians = angle * kDegToRad;
                 item.x += 2.0f * std::cos(radians);
                 item.y += 2.0f * std::sin(radians);
@@ -132,7 +132,7 @@ void SpawnItem(int32_t kind, float x, float y, float angle) {
                 item.angle = angle;
                 break;
             }
-            case 4:
+            case kItemBigExperience:
                 item.angle = 90.0f;
                 item.speed = 5.0f;
                 break;
@@ -168,7 +168,7 @@ void Item::Update() {
     if (age < kPopOutFrames) {
         // The pop-out: a jump that slows, turns at age 17.5 and falls.
         const float jump = 7.0f - 0.4f * static_cast<float>(age);
-        if (kind == 3) {
+        if (kind == kItemExperience) {
             angle += 1.0f;
             const float radians = angle * kDegToRad;
             x += std::cos(radians) * speed;
@@ -179,7 +179,7 @@ void Item::Update() {
             y -= std::sin(radians) * jump;
         }
     } else {
-        if (kind == 3) {
+        if (kind == kItemExperience) {
             angle += 1.0f;
             y += 5.0f;
         }
@@ -199,16 +199,16 @@ void Item::Update() {
 void Item::Draw() {
     int32_t row;
     switch (kind) {
-        case 2: row = 0; break;
-        case 1: row = 1; break;
-        case 3:
-        case 4: row = 2; break;
+        case kItemBigCoin: row = 0; break;
+        case kItemCoin: row = 1; break;
+        case kItemExperience:
+        case kItemBigExperience: row = 2; break;
         default: return;
     }
     const int32_t column = animFrame / 2;
     const Rect cell{64 * column, 64 * row, 64 * column + 64, 64 * row + 64};
     const Vec3 centre{32.0f, 32.0f, 0.0f};
-    const float scale = kind == 4 ? 1.5f : 0.75f;
+    const float scale = kind == kItemBigExperience ? 1.5f : 0.75f;
     SetTransform(scale, scale, 1.0f, x, y, 0.0f);
     SpriteBatch->SetTransform(world);
     SpriteBatch->Draw(texture, &cell, &centre, nullptr, 0xFFFFFFFFu);
@@ -261,13 +261,13 @@ void CollectItems(UserInterface& hud, float moneyMultiplier, float expMultiplier
                 item.SetAttracted();
             }
         }
-        const bool known = item.kind >= 1 && item.kind <= 4;
+        const bool known = item.kind >= kItemCoin && item.kind <= kItemBigExperience;
         if (!Within(item, player, known ? kPickupRadius : kOtherPickupRadius)) continue;
         switch (item.kind) {
-            case 1: CollectCoin(10, CoinCount, false, moneyMultiplier, fieldMoneyFactor, player); break;
-            case 2: CollectCoin(100, BigCoinCount, true, moneyMultiplier, fieldMoneyFactor, player); break;
-            case 3: CollectOrb(10, ExpItemCount, hud, expMultiplier, expFactor, player); break;
-            case 4: CollectOrb(100, BigExpItemCount, hud, expMultiplier, expFactor, player); break;
+            case kItemCoin: CollectCoin(10, CoinCount, false, moneyMultiplier, fieldMoneyFactor, player); break;
+            case kItemBigCoin: CollectCoin(100, BigCoinCount, true, moneyMultiplier, fieldMoneyFactor, player); break;
+            case kItemExperience: CollectOrb(10, ExpItemCount, hud, expMultiplier, expFactor, player); break;
+            case kItemBigExperience: CollectOrb(100, BigExpItemCount, hud, expMultiplier, expFactor, player); break;
             default: break;
         }
         ResetItem(i);

@@ -83,7 +83,7 @@ float Cos(float degrees) { return std::cos(degrees * kDegToRad); }
 float Sin(float degrees) { return std::sin(degrees * kDegToRad); }
 
 void FireLance(float x, float y, float heading, float speed) {
-    SpawnBullet(1, 0, x, y, heading, speed, 0, 0, 0, 0, 0);
+    SpawnBullet(kSidePlayer, BulletShot{.x = x, .y = y, .angle = heading, .speed = speed, .size = 0});
 }
 
 // rand() % range in tenths: 0 to (range - 1) / 10.

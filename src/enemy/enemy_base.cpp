@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/game_codes.h"
 #include "core/popups.h"
 #include "core/score.h"
 #include "enemy/enemy_gauge.h"
@@ -14,10 +15,6 @@ constexpr uint32_t kWhite = 0xFFFFFFFFu;
 constexpr uint32_t kHitTint = 0x96FFF200u;
 constexpr uint32_t kHitTintLow = 0x96FF0000u;
 
-// Popup kinds of a kill: ordinary reward, doubled reward, boss reward.
-constexpr int32_t kPopupReward = 2;
-constexpr int32_t kPopupDoubled = 3;
-constexpr int32_t kPopupBoss = 4;
 
 }  // namespace
 
@@ -47,7 +44,9 @@ bool IsBossSpecies(int32_t species) {
     }
 }
 
-bool InsideBonusArea(float px, float py) { return px > 288.0f && px < 992.0f && py > 0.0f && py < 720.0f; }
+bool InsideBonusArea(float px, float py) {
+    return px > kBonusLeft && px < kBonusRight && py > kBonusTop && py < kBonusBottom;
+}
 
 float EnemyBase::AimAngle(float px, float py) const {
     return static_cast<float>(std::atan2(static_cast<double>(target.y - py), static_cast<double>(target.x - px)));
@@ -115,13 +114,13 @@ void EnemyBase::EndFrame(EnemyGaugeRecord& record) {
 }
 
 void EnemyBase::Retire(int32_t mode, int32_t a, int32_t b) {
-    if (mode == 2) {
+    if (mode == kRetirePhase) {
         bossPhase = a;
         phaseDuration = b;
         ClearPhaseClocks();
         return;
     }
-    if (mode == 1) {
+    if (mode == kRetireKilled) {
         int32_t credit = reward;
         int32_t kind = kPopupReward;
         if (IsBossSpecies(species)) {
@@ -135,7 +134,7 @@ void EnemyBase::Retire(int32_t mode, int32_t a, int32_t b) {
         ResetSlot();
         return;
     }
-    if (mode == 3) ResetSlot();
+    if (mode == kRetireSilent) ResetSlot();
 }
 
 uint32_t EnemyBase::HitTint() const {

@@ -1,6 +1,7 @@
 // The pool of 50 enemies: the per-frame update with its draw list, the two
 // draw layers, the field-end clear and the accessors the skills use.
 #include "core/field_globals.h"
+#include "core/game_codes.h"
 #include "enemy/enemy.h"
 #include "enemy/enemy_gauge.h"
 #include "enemy/enemy_ids.h"
@@ -59,7 +60,7 @@ void DrawEnemiesAir() { DrawLayer(0); }
 void DefeatAllEnemies() {
     ClearDrawList();
     for (Enemy& e : EnemyPool)
-        if (e.active != 0) e.Retire(1, 0, 0);
+        if (e.active != 0) e.Retire(kRetireKilled, 0, 0);
 }
 
 StatusBlock GetEnemyStatus(int32_t slot) {

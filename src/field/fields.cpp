@@ -4,6 +4,7 @@
 #include "core/emotion.h"
 #include "core/fade.h"
 #include "core/field_globals.h"
+#include "core/game_codes.h"
 #include "core/item.h"
 #include "core/result.h"
 #include "enemy/enemy.h"
@@ -19,8 +20,6 @@ constexpr FieldTimeline kCanyonDay{3, 2700, kSpeciesEagle, 2790, 2910, 5400, kSp
 constexpr FieldTimeline kCanyonNight{4, 2700, kSpeciesBat, 2790, 2910, 5400, kSpeciesBigNightRafflesia, 5550, 5910, 2, true};
 
 constexpr float kBackgroundHeight = 720.0f;
-constexpr int32_t kFadeMidpoint = 60;
-constexpr int32_t kFieldEndFadeCode = 3;
 
 bool InWindow(int32_t t, int32_t spawnFrame) {
     return t >= spawnFrame + 1 && t <= spawnFrame + kHoldWindowLength;
@@ -48,7 +47,7 @@ void ShowResult(FieldState& state, int32_t fieldId) {
 
 void StartClosingFade() {
     TransitionFadeActive = 1;
-    TransitionFadeCode = kFieldEndFadeCode;
+    TransitionFadeCode = kFadeFieldEnd;
 }
 
 void AdvanceScroll(FieldState& state) {
@@ -57,7 +56,7 @@ void AdvanceScroll(FieldState& state) {
 }
 
 int32_t FieldOver() {
-    return TransitionFadeCounter >= kFadeMidpoint && TransitionFadeCode == kFieldEndFadeCode ? 1 : 0;
+    return TransitionFadeCounter >= kFadeMidpoint && TransitionFadeCode == kFadeFieldEnd ? 1 : 0;
 }
 
 int32_t RunTimeline(const FieldTimeline& f, FieldState& state, const SpawnSchedule& route1,

@@ -5,6 +5,7 @@
 #include "core/equipment.h"
 #include "core/fade.h"
 #include "core/field_globals.h"
+#include "core/game_codes.h"
 #include "core/player.h"
 #include "fieldmap/field_map_tables.h"
 #include "platform/input.h"
@@ -149,7 +150,7 @@ int32_t FieldMapScene::Update() {
     }
 
     // The entry fade is black at 60: the field starts now.
-    if (TransitionFadeCounter >= 60 && TransitionFadeCode == 2) {
+    if (TransitionFadeReached(kFadeFieldEntry)) {
         Difficulty = difficultyChoice;
         mode = kMapLocationSelect;
         cooldown = 0;
@@ -273,7 +274,7 @@ void FieldMapScene::RunConfirm() {
         case kMapDifficultyRing:
             mode = kMapEntering;
             StartTransitionFade();
-            SetTransitionFadeCode(2);
+            SetTransitionFadeCode(kFadeFieldEntry);
             StartAnimation(34, kSlideFrames);
             return;
         case kMapMainMenu:

@@ -256,7 +256,9 @@ TEST_F(OffenceTest, LancesHitOncePerShotAndTickSpOnTheHundredAndFirstHit) {
     Player& p = ThePlayer;
     p.status.sp = 30;
     Enemy& e = PlaceEnemy(3, 1, 500.0f, 200.0f, 1000000, 10);
-    auto fire = [](float x, float y) { SpawnBullet(1, 0, x, y, -90.0f, 20.0f, 0, 0, 0, 0, 0); };
+    auto fire = [](float x, float y) {
+        SpawnBullet(kSidePlayer, BulletShot{.x = x, .y = y, .angle = -90.0f, .speed = 20.0f, .size = 0});
+    };
 
     // Two lances on one enemy in a frame: both hit, one damage number (the throttle).
     fire(e.x, e.y + 10.0f);

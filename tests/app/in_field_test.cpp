@@ -119,7 +119,8 @@ TEST_F(FrameTest, PublishesThePlayerAndTheFieldBeforeAnythingMoves) {
     FieldCanyonDayState.route = 2;
     EmotionGauges[4] = 300.0f;
     EmotionGauges[5] = 700.0f;
-    for (int i = 0; i < 4; ++i) SpawnBullet(1, 0, 300.0f, 700.0f, -90.0f, 0.0f, 0, 0, 0, 0, 0);
+    for (int i = 0; i < 4; ++i)
+        SpawnBullet(kSidePlayer, BulletShot{.x = 300.0f, .y = 700.0f, .angle = -90.0f, .size = 0});
 
     EXPECT_EQ(game->UpdatePlay(), 0);
 
@@ -162,7 +163,7 @@ TEST_F(FrameTest, HitsUseTheGaugesMultipliers) {
     EmotionGauges[0] = 0.0f;
     EmotionGauges[1] = 1000.0f;
     Enemy& e = PlaceEnemy(0, 21, 500.0f, 200.0f, 100000, 10);
-    SpawnBullet(1, 0, e.x, e.y + 5.0f, -90.0f, 0.0f, 0, 0, 0, 0, 0);
+    SpawnBullet(kSidePlayer, BulletShot{.x = e.x, .y = e.y + 5.0f, .angle = -90.0f, .size = 0});
     game->UpdatePlay();
     EXPECT_EQ(e.status.hp, 100000 - 11);
 

@@ -55,7 +55,13 @@ protected:
     // A still enemy bullet of size 1..3 in the first free slot.
     static int32_t PlaceBullet(float x, float y, int32_t size = 1, int32_t colour = 1, int32_t power = 10,
                                int32_t power2 = 10) {
-        return PlaceEnemyBullet(0, size, 0, x, y, 90.0f, 0.0f, 0, colour, power, power2);
+        return PlaceEnemyBullet(false, BulletShot{.x = x,
+                                                  .y = y,
+                                                  .angle = 90.0f,
+                                                  .size = size,
+                                                  .colour = static_cast<BulletColour>(colour),
+                                                  .power = power,
+                                                  .power2 = power2});
     }
 
     static int ActiveBullets() {

@@ -27,7 +27,15 @@ protected:
 
     // A size-2 bullet in the first free slot, with powers 11 and 12.
     static Bullet& Fire(int flag, int id, float speed, int colour = 1, float x = 640.0f, float angle = 90.0f) {
-        return EnemyBulletPool[PlaceEnemyBullet(flag, 2, 0, x, 300.0f, angle, speed, id, colour, 11, 12)];
+        return EnemyBulletPool[PlaceEnemyBullet(flag != 0, BulletShot{.x = x,
+                                                                       .y = 300.0f,
+                                                                       .angle = angle,
+                                                                       .speed = speed,
+                                                                       .size = 2,
+                                                                       .colour = static_cast<BulletColour>(colour),
+                                                                       .behaviour = id,
+                                                                       .power = 11,
+                                                                       .power2 = 12})];
     }
     static void Steps(int n) {
         for (int i = 0; i < n; ++i) UpdateBullets();

@@ -42,11 +42,28 @@ int ActiveEnemyBullets() {
 
 TEST_F(Bullets, SpawnsWriteTheWholeRecord) {
     BulletSpeedScale = 1.3f;
-    SpawnBullet(2, 2, 640.0f, 100.0f, 45.0f, 3.5f, 1, 21, 2, 30, 40);
+    SpawnBullet(kSideEnemy, BulletShot{.x = 640.0f,
+                                       .y = 100.0f,
+                                       .angle = 45.0f,
+                                       .speed = 3.5f,
+                                       .size = 2,
+                                       .colour = BulletColour::kSecond,
+                                       .aimed = true,
+                                       .behaviour = 21,
+                                       .power = 30,
+                                       .power2 = 40});
     BulletSpeedScale = 0.7f;   // later frames do not touch a live bullet
-    SpawnPatternBullet(1, 0, 300.0f, 100.0f, 90.0f, 2.0f, 5, 1, 3, 4);
-    SpawnBullet(1, 0, 600.0f, 500.0f, -90.0f, 22.0f, 0, 7, 1, 9, 9);
-    SpawnBullet(3, 1, 600.0f, 500.0f, 0.0f, 1.0f, 0, 0, 1, 0, 0);   // no such side
+    SpawnPatternBullet(
+        BulletShot{.x = 300.0f, .y = 100.0f, .angle = 90.0f, .speed = 2.0f, .behaviour = 5, .power = 3, .power2 = 4});
+    SpawnBullet(kSidePlayer, BulletShot{.x = 600.0f,
+                                        .y = 500.0f,
+                                        .angle = -90.0f,
+                                        .speed = 22.0f,
+                                        .size = 0,
+                                        .behaviour = 7,
+                                        .power = 9,
+                                        .power2 = 9});
+    SpawnBullet(3, BulletShot{.x = 600.0f, .y = 500.0f, .speed = 1.0f});   // no such side
     const Bullet& b = EnemyBulletPool[0];
     EXPECT_EQ(b.active, 1);
     EXPECT_EQ(b.side, 2);
@@ -93,9 +110,9 @@ TEST_F(Bullets, SpawnsWriteTheWholeRecord) {
 }
 
 TEST_F(Bullets, FullPoolDropsBothSpawns) {
-    for (int i = 0; i < kEnemyBulletCount; ++i) SpawnBullet(2, 1, 640.0f, 300.0f, 0.0f, 0.0f, 0, 0, 1, 0, 0);
-    SpawnBullet(2, 3, 1.0f, 1.0f, 0.0f, 0.0f, 0, 0, 1, 0, 0);
-    SpawnPatternBullet(3, 0, 1.0f, 1.0f, 0.0f, 0.0f, 0, 1, 0, 0);
+    for (int i = 0; i < kEnemyBulletCount; ++i) SpawnBullet(kSideEnemy, BulletShot{.x = 640.0f, .y = 300.0f});
+    SpawnBullet(kSideEnemy, BulletShot{.x = 1.0f, .y = 1.0f, .size = 3});
+    SpawnPatternBullet(BulletShot{.x = 1.0f, .y = 1.0f, .size = 3});
     for (const Bullet& b : EnemyBulletPool) EXPECT_EQ(b.x, 640.0f);
 }
 
@@ -109,7 +126,7 @@ TEST_F(Bullets, RemovedExactlyAtTheBounds) {
                           {640.0f, 770.0f, true},  {640.0f, 769.0f, false}};
     for (const Case& c : cases) {
         ClearBullets();
-        SpawnBullet(2, 1, c.x, c.y, 0.0f, 1.0f, 0, 0, 1, 5, 5);
+        SpawnBullet(kSideEnemy, BulletShot{.x = c.x, .y = c.y, .speed = 1.0f, .power = 5, .power2 = 5});
         UpdateBullets();
         const Bullet& b = EnemyBulletPool[0];
         EXPECT_EQ(b.active, c.removed ? 0 : 1) << c.x << ", " << c.y;
@@ -124,12 +141,13 @@ TEST_F(Bullets, RemovedExactlyAtTheBounds) {
 
 TEST_F(Bullets, LostShotsReportTheMissOncePerBound) {
     Difficulty = 2;
-    SpawnBullet(1, 0, 190.0f, 300.0f, 0.0f, 20.0f, 0, 0, 0, 0, 0);
+    SpawnBullet(kSidePlayer, BulletShot{.x = 190.0f, .y = 300.0f, .speed = 20.0f, .size = 0});
     UpdateBullets();
     EXPECT_EQ(PlayerShotPool[0].active, 0);
     EXPECT_FLOAT_EQ(EmotionGauges[2], 500.3f);
     EXPECT_FLOAT_EQ(EmotionGauges[4], 500.3f);
-    SpawnBullet(1, 0, 1090.0f, 770.0f, 0.0f, 20.0f, 0, 0, 0, 0, 0);   // past a corner: twice
+    SpawnBullet(kSidePlayer,
+                BulletShot{.x = 1090.0f, .y = 770.0f, .speed = 20.0f, .size = 0});   // past a corner: twice
     UpdateBullets();
     EXPECT_FLOAT_EQ(EmotionGauges[2], 500.9f);
     EXPECT_FLOAT_EQ(EmotionGauges[3], 499.1f);
@@ -137,9 +155,9 @@ TEST_F(Bullets, LostShotsReportTheMissOncePerBound) {
 
 TEST_F(Bullets, MovesByScaledSpeedAlongItsHeadingOrAim) {
     BulletSpeedScale = 1.5f;
-    SpawnBullet(2, 3, 300.0f, 300.0f, 90.0f, 2.0f, 0, 0, 1, 0, 0);
+    SpawnBullet(kSideEnemy, BulletShot{.x = 300.0f, .y = 300.0f, .angle = 90.0f, .speed = 2.0f, .size = 3});
     BulletTargetPos = Vec3{600.0f, 700.0f, 0.0f};
-    SpawnBullet(2, 3, 300.0f, 300.0f, 0.0f, 5.0f, 1, 0, 1, 0, 0);
+    SpawnBullet(kSideEnemy, BulletShot{.x = 300.0f, .y = 300.0f, .speed = 5.0f, .size = 3, .aimed = true});
     BulletTargetPos = Vec3{0.0f, 0.0f, 0.0f};   // the player moves away: the aim stays
     for (int u = 0; u < 10; ++u) UpdateBullets();
     EXPECT_NEAR(EnemyBulletPool[0].x, 300.0f, 1e-3f);
@@ -150,9 +168,9 @@ TEST_F(Bullets, MovesByScaledSpeedAlongItsHeadingOrAim) {
 }
 
 TEST_F(Bullets, SpinTurnsAndWrapsBySpriteType) {
-    SpawnBullet(2, 1, 640.0f, 300.0f, 0.0f, 0.0f, 0, 0, 1, 0, 0);   // 4
-    SpawnBullet(2, 2, 640.0f, 300.0f, 0.0f, 0.0f, 0, 0, 2, 0, 0);   // 8
-    SpawnBullet(2, 3, 640.0f, 300.0f, 0.0f, 0.0f, 0, 0, 2, 0, 0);   // 9
+    SpawnBullet(kSideEnemy, BulletShot{.x = 640.0f, .y = 300.0f});   // 4
+    SpawnBullet(kSideEnemy, BulletShot{.x = 640.0f, .y = 300.0f, .size = 2, .colour = BulletColour::kSecond});   // 8
+    SpawnBullet(kSideEnemy, BulletShot{.x = 640.0f, .y = 300.0f, .size = 3, .colour = BulletColour::kSecond});   // 9
     UpdateBullets();
     EXPECT_EQ(EnemyBulletPool[0].spin, 6);
     EXPECT_EQ(EnemyBulletPool[1].spin, -6);
@@ -166,9 +184,11 @@ TEST_F(Bullets, SpinTurnsAndWrapsBySpriteType) {
 }
 
 TEST_F(Bullets, CoinCancelTurnsEveryTwentyFirstSmallBulletIntoABigCoin) {
-    for (int i = 0; i < 45; ++i) SpawnBullet(2, i % 2 == 0 ? 1 : 3, 300.0f + i, 200.0f, 0.0f, 1.0f, 0, 0, 1, 0, 0);
-    SpawnBullet(2, 2, 700.0f, 400.0f, 0.0f, 1.0f, 0, 0, 1, 0, 0);
-    SpawnBullet(2, 2, 710.0f, 400.0f, 0.0f, 1.0f, 0, 0, 2, 0, 0);
+    for (int i = 0; i < 45; ++i)
+        SpawnBullet(kSideEnemy, BulletShot{.x = 300.0f + i, .y = 200.0f, .speed = 1.0f, .size = i % 2 == 0 ? 1 : 3});
+    SpawnBullet(kSideEnemy, BulletShot{.x = 700.0f, .y = 400.0f, .speed = 1.0f, .size = 2});
+    SpawnBullet(kSideEnemy,
+                BulletShot{.x = 710.0f, .y = 400.0f, .speed = 1.0f, .size = 2, .colour = BulletColour::kSecond});
     EnemyBulletPool[47].active = 1;   // a bullet with no sprite type is only removed
     CancelEnemyBullets(1);
     EXPECT_EQ(ActiveEnemyBullets(), 0);
@@ -196,9 +216,10 @@ TEST_F(Bullets, CoinCancelTurnsEveryTwentyFirstSmallBulletIntoABigCoin) {
 }
 
 TEST_F(Bullets, PlainCancelAndAFullEffectPool) {
-    for (int i = 0; i < 45; ++i) SpawnBullet(2, 1, 300.0f, 200.0f, 0.0f, 1.0f, 0, 0, 2, 0, 0);
-    SpawnBullet(2, 2, 700.0f, 400.0f, 0.0f, 1.0f, 0, 0, 1, 0, 0);
-    SpawnBullet(2, 2, 710.0f, 400.0f, 0.0f, 1.0f, 0, 0, 1, 0, 0);
+    for (int i = 0; i < 45; ++i)
+        SpawnBullet(kSideEnemy, BulletShot{.x = 300.0f, .y = 200.0f, .speed = 1.0f, .colour = BulletColour::kSecond});
+    SpawnBullet(kSideEnemy, BulletShot{.x = 700.0f, .y = 400.0f, .speed = 1.0f, .size = 2});
+    SpawnBullet(kSideEnemy, BulletShot{.x = 710.0f, .y = 400.0f, .speed = 1.0f, .size = 2});
     CancelEnemyBullets(0);
     int removals = 0;
     for (int i = 0; i < kEffectCount; ++i) removals += EffectPool.active[i] == 1 && EffectPool.type[i] == 15;
@@ -209,8 +230,8 @@ TEST_F(Bullets, PlainCancelAndAFullEffectPool) {
     for (int i = 0; i < kEffectCount; ++i) PlaceEffect(9, 0.0f, 0.0f, 0.0f);
     ClearScorePopups();
     BaseScore = 0;
-    SpawnBullet(2, 1, 300.0f, 200.0f, 0.0f, 1.0f, 0, 0, 1, 0, 0);
-    SpawnBullet(2, 2, 300.0f, 200.0f, 0.0f, 1.0f, 0, 0, 1, 0, 0);
+    SpawnBullet(kSideEnemy, BulletShot{.x = 300.0f, .y = 200.0f, .speed = 1.0f});
+    SpawnBullet(kSideEnemy, BulletShot{.x = 300.0f, .y = 200.0f, .speed = 1.0f, .size = 2});
     CancelEnemyBullets(1);
     EXPECT_EQ(BaseScore, 60);
     EXPECT_EQ(ScorePopupPool[1].kind, 3);
@@ -218,10 +239,16 @@ TEST_F(Bullets, PlainCancelAndAFullEffectPool) {
 }
 
 TEST_F(Bullets, DrawsBothSidesWithTheirCellsScalesAndTurns) {
-    SpawnBullet(1, 0, 600.0f, 500.0f, -90.0f, 20.0f, 0, 0, 0, 0, 0);
-    SpawnBullet(2, 2, 400.0f, 300.0f, 0.0f, 0.0f, 0, 0, 2, 0, 0);   // type 8
-    SpawnBullet(2, 3, 400.0f, 300.0f, 30.0f, 0.0f, 1, 0, 2, 0, 0);  // type 9, aimed
-    SpawnBullet(2, 1, 400.0f, 300.0f, 0.0f, 0.0f, 0, 0, 1, 0, 0);   // type 4
+    SpawnBullet(kSidePlayer, BulletShot{.x = 600.0f, .y = 500.0f, .angle = -90.0f, .speed = 20.0f, .size = 0});
+    SpawnBullet(kSideEnemy,
+                BulletShot{.x = 400.0f, .y = 300.0f, .size = 2, .colour = BulletColour::kSecond});   // type 8
+    SpawnBullet(kSideEnemy, BulletShot{.x = 400.0f,
+                                       .y = 300.0f,
+                                       .angle = 30.0f,
+                                       .size = 3,
+                                       .colour = BulletColour::kSecond,
+                                       .aimed = true});              // type 9, aimed
+    SpawnBullet(kSideEnemy, BulletShot{.x = 400.0f, .y = 300.0f});   // type 4
     EnemyBulletPool[0].spin = -90;
     DrawRecording rec;
     PlayerShotPool[0].Draw();

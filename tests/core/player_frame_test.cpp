@@ -124,8 +124,8 @@ protected:
     machinery_test::StandInSheet chip{ItemChipTexture};
     machinery_test::StandInSheet barrier{BarrierTexture};
     machinery_test::StandInSheet emotionDigits{EmotionNumberTexture};
-    machinery_test::StandInSheet bulletDelete{EffectTextures[kEffectBulletDelete]};
-    machinery_test::StandInSheet skill1{EffectTextures[kEffectSkill1]};
+    machinery_test::StandInSheet bulletDelete{EffectTextures[kEffectSheetBulletDelete]};
+    machinery_test::StandInSheet skill1{EffectTextures[kEffectSheetSkill1]};
     Texture* body = Sheet("player");
     Texture* sword = Sheet("sword");
     Texture* option = Sheet("option");

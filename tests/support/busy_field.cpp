@@ -126,7 +126,8 @@ void FillEveryPool() {
     // Cocoons on the ground layer, moths in the air: each layer on its own sheet.
     const int32_t species[2] = {kSpeciesDayCocoon, kSpeciesMoth};
     for (int i = 0; i < kEnemyCount; ++i)
-        SpawnEnemy(species[i % 2], 0, 260.0f + 15.0f * static_cast<float>(i), 60.0f + 4.0f * static_cast<float>(i), 1, 1);
+        SpawnEnemy(species[i % 2], 0, 260.0f + 15.0f * static_cast<float>(i), 60.0f + 4.0f * static_cast<float>(i), 1,
+                   1);
     // Satellites with a full trail behind them.
     for (int i = 0; i < kEnemyChildCount; ++i) {
         const int32_t index = SpawnEnemyChild(i % 2 == 0 ? kSpeciesSatellite : kSpeciesSatellite2, 0,
@@ -141,11 +142,17 @@ void FillEveryPool() {
     }
     // Bullets crawling along the upper half, never near the knight at y 500.
     for (int i = 0; i < kEnemyBulletCount; ++i)
-        PlaceEnemyBullet(0, 1 + i % 3, 0, 250.0f + static_cast<float>(i % 40) * 19.0f,
-                         20.0f + static_cast<float>(i / 40) * 11.0f, 90.0f, 0.1f, 0, 1 + i % 2, 10, 10);
+        PlaceEnemyBullet(false, BulletShot{.x = 250.0f + static_cast<float>(i % 40) * 19.0f,
+                                           .y = 20.0f + static_cast<float>(i / 40) * 11.0f,
+                                           .angle = 90.0f,
+                                           .speed = 0.1f,
+                                           .size = 1 + i % 3,
+                                           .colour = static_cast<BulletColour>(1 + i % 2),
+                                           .power = 10,
+                                           .power2 = 10});
     // Lances low on the field, below every enemy.
     for (int i = 0; i < kPlayerShotCount; ++i)
-        SpawnBullet(1, 0, 260.0f + 25.0f * static_cast<float>(i), 640.0f, -90.0f, 0.1f, 0, 0, 0, 0, 0);
+        SpawnBullet(kSidePlayer, BulletShot{.x = 260.0f + 25.0f * static_cast<float>(i), .y = 640.0f, .angle = -90.0f, .speed = 0.1f, .size = 0});
     for (int i = 0; i < kItemCount; ++i) {
         Item& it = ItemPool[i];
         it.active = 1;

@@ -3,6 +3,7 @@
 #include "core/common_textures.h"
 #include "core/effects.h"
 #include "core/field_globals.h"
+#include "core/game_codes.h"
 #include "core/item.h"
 #include "enemy/enemy_gauge.h"
 #include "enemy/enemy_ids.h"
@@ -14,8 +15,6 @@ Texture* ElementChildTexture = nullptr;
 
 namespace {
 
-constexpr int32_t kEffectSmallExplosion = 2;
-constexpr int32_t kItemExperience = 3;
 
 bool IsSatelliteSpecies(int32_t species) { return species == kSpeciesSatellite || species == kSpeciesSatellite2; }
 
@@ -47,9 +46,9 @@ void ElementChild::ClearTrail() {
 
 void ElementChild::Update() {
     if (status.hp > 0) return;
-    SpawnEffect(kEffectSmallExplosion, x, y, z);
+    SpawnEffect(kEffectEnemyDeath, x, y, z);
     DropExperienceRing(x, y);
-    Retire(1, 0, 0);
+    Retire(kRetireKilled, 0, 0);
     ClearTrail();
 }
 
@@ -126,7 +125,7 @@ void RemoveEnemyChild(int32_t index, int32_t mode) {
         return;
     }
     if (IsSatelliteSpecies(c.species)) c.ClearTrail();
-    SpawnEffect(kEffectSmallExplosion, c.x, c.y, c.z);
+    SpawnEffect(kEffectEnemyDeath, c.x, c.y, c.z);
     c.ResetSlot();
 }
 
@@ -159,7 +158,7 @@ void DrawEnemyChildren() {
 void ClearEnemyChildren() {
     for (EnemyChild& c : EnemyChildPool) {
         if (c.active == 0) continue;
-        c.Retire(1, 0, 0);
+        c.Retire(kRetireKilled, 0, 0);
         c.ClearTrail();
     }
 }

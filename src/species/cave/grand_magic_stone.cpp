@@ -1,6 +1,7 @@
 #include "species/cave/grand_magic_stone.h"
 
 #include "core/common_textures.h"
+#include "core/game_codes.h"
 #include "enemy/enemy.h"
 #include "enemy/enemy_ids.h"
 #include "enemy/enemy_stats.h"
@@ -39,7 +40,7 @@ void GrandMagicStone::RaiseGuard(int32_t frames) {
 
 void GrandMagicStone::Update() {
     if (status.hp < 1) {
-        Retire(1, 0, 0);
+        Retire(kRetireKilled, 0, 0);
         return;
     }
     if (guardTimer > 0) {

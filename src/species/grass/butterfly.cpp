@@ -1,12 +1,13 @@
 #include "species/grass/butterfly.h"
 
-#include "enemy/enemy_stats.h"
+#include "core/game_codes.h"
 #include "enemy/enemy_ids.h"
+#include "enemy/enemy_stats.h"
 
 void ButterFly::InitStatus(int32_t slot, int32_t level) { ApplySpeciesStats(slot, kSpeciesButterFly, level); }
 
 void ButterFly::Update() {
-    if (status.hp < 1) Retire(1, 0, 0);
+    if (status.hp < 1) Retire(kRetireKilled, 0, 0);
 }
 
 void ButterFly::DrawButterFlyMoth() {
