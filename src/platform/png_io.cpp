@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "platform/file_io.h"
 #include "platform/sdl_internal.h"
 
 namespace {
@@ -25,14 +26,16 @@ void IgnoreWarning(png_structp, png_const_charp) {}
 
 // The functions that call setjmp keep no C++ object with a destructor in their
 // frame, so a longjmp out of libpng skips nothing.
-bool ReadHeader(png_structp png, png_infop info, png_uint_32* width, png_uint_32* height) {
+bool ReadHeader(png_structp png, png_infop info, png_uint_32 maxWidth, png_uint_32 maxHeight, png_uint_32* width,
+                png_uint_32* height) {
     if (setjmp(png_jmpbuf(png))) return false;
     png_read_info(png, info);
     const png_uint_32 w = png_get_image_width(png, info);
     const png_uint_32 h = png_get_image_height(png, info);
     const int colorType = png_get_color_type(png, info);
     const int bitDepth = png_get_bit_depth(png, info);
-    if (w == 0 || h == 0 || w > 16384 || h > 16384) return false;
+    // Checked before anything is decoded: a small file can declare a huge picture.
+    if (w == 0 || h == 0 || w > maxWidth || h > maxHeight) return false;
 
     // Everything becomes 8-bit RGBA.
     const bool hasTrns = png_get_valid(png, info, PNG_INFO_tRNS) != 0;
@@ -70,8 +73,10 @@ bool WriteRows(png_structp png, png_infop info, png_bytepp rows, int width, int 
 
 }  // namespace
 
-bool ReadPng(const char* path, std::vector<uint32_t>* pixels, int* width, int* height) {
-    FileCloser file{std::fopen(path, "rb")};
+bool ReadPng(const char* path, std::vector<uint32_t>* pixels, int* width, int* height, int maxWidth,
+             int maxHeight) {
+    if (maxWidth <= 0 || maxHeight <= 0) return false;
+    FileCloser file{OpenRegularFile(path)};
     if (file.file == nullptr) return false;
     png_byte signature[8];
     if (std::fread(signature, 1, 8, file.file) != 8 || png_sig_cmp(signature, 0, 8) != 0) return false;
@@ -89,7 +94,7 @@ bool ReadPng(const char* path, std::vector<uint32_t>* pixels, int* width, int* h
     png_uint_32 h = 0;
     std::vector<uint8_t> rgba;
     std::vector<png_bytep> rows;
-    bool ok = ReadHeader(png, info, &w, &h);
+    bool ok = ReadHeader(png, info, static_cast<png_uint_32>(maxWidth), static_cast<png_uint_32>(maxHeight), &w, &h);
     if (ok) {
         rgba.assign(static_cast<size_t>(w) * h * 4, 0);
         rows.resize(h);
