@@ -157,6 +157,8 @@ void CloseAudioDevice() {
 
 int AudioDeviceRate() { return deviceRate; }
 
+bool AudioDeviceRunning() { return audioDevice != 0 && SDL_GetAudioDeviceStatus(audioDevice) == SDL_AUDIO_PLAYING; }
+
 SoundBuffer* CreateSoundBuffer(const WaveFormat& format, const uint8_t* data, size_t bytes) {
     std::vector<float> samples = ConvertToDeviceFormat(format, data, bytes, AudioDeviceRate());
     if (samples.empty()) return nullptr;
