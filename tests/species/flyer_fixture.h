@@ -15,13 +15,15 @@ protected:
     }
     void TearDown() override {
         ClearBullets();
-        BulletTargetPos = Vec3{};
+        EnemyTargetPos = BulletTargetPos = Vec3{};
         EnemyFixture::TearDown();
     }
 
-    // Spawns into slot 0 of an empty pool.
+    // Spawns into slot 0 of an empty pool, with the target point the pool
+    // update would give it (for routines called on their own).
     static Enemy& SpawnFlyer(int32_t species, int32_t variant, float x, float y, int32_t route, int32_t grade) {
         SpawnEnemy(species, variant, x, y, route, grade);
+        EnemyPool[0].target = EnemyTargetPos;
         return EnemyPool[0];
     }
     static int ActiveBullets() {

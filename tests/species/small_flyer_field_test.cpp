@@ -6,11 +6,8 @@
 #include <cmath>
 
 #include "core/bullet.h"
-#include "core/effects.h"
-#include "core/item.h"
 #include "core/score.h"
 #include "field/field_test_support.h"
-#include "support/busy_field.h"
 
 namespace {
 
@@ -24,16 +21,8 @@ struct FlyerField {
 
 class SmallFlyerFieldRun : public FieldTest, public ::testing::WithParamInterface<FlyerField> {
 protected:
-    void SetUp() override {
-        FieldTest::SetUp();
-        testsupport::ClearEnemyPools();
-        ClearBullets();
-        for (Item& it : ItemPool) it.active = 0;
-        for (int i = 0; i < kEffectCount; ++i) EffectPool.active[i] = 0;
-    }
     void TearDown() override {
-        ClearBullets();
-        testsupport::ClearEnemyPools();
+        EnemyTargetPos = BulletTargetPos = Vec3{};
         FieldTest::TearDown();
     }
 };
