@@ -1,6 +1,7 @@
 // One frame of in-field play: the multipliers of the frame, the hits, the
 // skills, the items, the field script, the death check, every pool's update,
 // the result and the field end; and the layered draw of the field.
+#include "app/field_world.h"
 #include "app/game.h"
 #include "app/hit_tests.h"
 #include "core/bullet.h"
@@ -81,19 +82,7 @@ void UpdatePools() {
 int32_t EndField(UserInterface& hud) {
     const bool alive = ThePlayer.status.hp > 0;
     const int32_t next = CurrentField == kCaveField && alive ? kToEnding : kToFieldMap;
-    ResetPlayerForField(GetEquippedShotStyle());
-    hud.Reset();
-    ResetEmotionGauges();
-    ClearEnemyChildren();
-    DefeatAllEnemies();
-    ClearBullets();
-    ResetItemsAndCounters();
-    ClearEnemyGauges();
-    ClearScorePopups();
-    ResetResult();
-    ClearEmotionNumbers();
-    ClearDamagePopups();
-    StopAllSounds();
+    ResetFieldWorld(hud);
     PlaySoundById(kSoundFieldMapBgm);
     return next;
 }

@@ -252,6 +252,11 @@ void FreeEffect(int32_t index) {
     EffectPool.x[index] = EffectPool.y[index] = EffectPool.z[index] = 0.0f;
 }
 
+void ClearEffects() {
+    for (int32_t i = 0; i < kEffectCount; ++i)
+        if (EffectPool.active[i] != 0) FreeEffect(i);
+}
+
 void UpdateEffects() {
     for (int32_t i = 0; i < kEffectCount; ++i) {
         if (EffectPool.active[i] == 0) continue;

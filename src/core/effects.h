@@ -48,6 +48,8 @@ int32_t PlaceEffect(int32_t type, float x, float y, float z);
 // with an even index play BossDyingSound, odd ones BossDying2Sound.
 void PlayExplosionSound(int32_t index);
 void FreeEffect(int32_t index);
+// Frees every effect; the explosion count keeps running.
+void ClearEffects();
 void UpdateEffects();
 void DrawEffectsPass1();
 void DrawEffectsPass2();

@@ -2,6 +2,7 @@
 
 #include "core/field_globals.h"
 #include "core/high_score.h"
+#include "core/score.h"
 #include "field/field_state.h"
 #include "field/fields.h"
 
@@ -36,9 +37,20 @@ int32_t UpdateFieldScript() {
     FieldState* state = FieldStateFor(fieldId);
     if (state == nullptr || RunFieldScript(fieldId) == 0) return 0;
     state->frame = 0;
-    state->scrollSpeed = 2.0f;
+    state->scrollSpeed = kFieldStartScrollSpeed;
     state->route = 1;
     SaveHighScore(fieldId - 1);
     FieldClearFlags[fieldId - 1] = state->cleared;
     return 1;
+}
+
+void ResetFieldStates() {
+    for (int32_t id = 1; id <= kFieldCount; ++id) {
+        FieldState& s = *FieldStateFor(id);
+        s.frame = 0;
+        s.route = 1;
+        s.scroll = Vec3{};
+        s.scrollSpeed = kFieldStartScrollSpeed;
+    }
+    FieldCaveState.bossPosition = Vec3{};
 }

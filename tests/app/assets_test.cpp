@@ -24,6 +24,9 @@ class StartUp : public ::testing::Test {
 protected:
     void SetUp() override {
         testsupport::CreateHeadlessGraphics();
+        // Sheets other tests left in the game's texture globals would be
+        // released by these start-ups too: let them go first.
+        game->ReleaseAssets();
         ClearTextureCreationLog();
         baseTextures = Texture::LiveCount();
     }

@@ -296,6 +296,7 @@ TEST_F(FieldEndTest, EverythingOfTheFieldIsPutBack) {
     ExpItemCount = 2;
     HitsTakenCount = 0;
     BaseScore = 200000;
+    MagnetTimer = 30;
     ThePlayer.status.hp = 12;
     FadeAtMidpoint();
 
@@ -312,6 +313,8 @@ TEST_F(FieldEndTest, EverythingOfTheFieldIsPutBack) {
     EXPECT_EQ(ActiveScorePopups(), 0);
     EXPECT_EQ(ActiveDamagePopups(), 0);
     for (const EmotionNumber& n : EmotionNumberPool) EXPECT_EQ(n.active, 0);
+    for (int i = 0; i < kEffectCount; ++i) EXPECT_EQ(EffectPool.active[i], 0);
+    EXPECT_EQ(MagnetTimer, 0);
     for (int c = 1; c <= 6; ++c) EXPECT_FLOAT_EQ(Gauge(c), 500.0f) << c;
     EXPECT_EQ(ResultPending, 0);
     EXPECT_EQ(ResultState.frame, 0);

@@ -35,13 +35,7 @@ protected:
     }
 
     void SetUp() override {
-        testsupport::ClearEnemyPools();
-        ResetScorePopups();
-        for (Item& it : ItemPool) it.active = 0;
-        for (int i = 0; i < kEffectCount; ++i) EffectPool.active[i] = 0;
-        BaseScore = 0;
-        Difficulty = 1;
-        ScrollSpeed = 0.0f;
+        testsupport::ResetPlayState();
         EnemyTargetPos = Vec3{};
         ChildTargetPos = Vec3{};
         SpriteBatch->SetTransform(MatrixIdentity());

@@ -16,6 +16,7 @@
 #include "field/field_state.h"
 #include "field/fields.h"
 #include "field/schedule.h"
+#include "support/busy_field.h"
 
 namespace field_test {
 
@@ -25,22 +26,6 @@ inline std::vector<SpawnEvent>& Spawns() {
 }
 
 inline void RecordSpawn(const SpawnEvent& e) { Spawns().push_back(e); }
-
-inline void ResetState(FieldState& s) {
-    s.frame = 0;
-    s.route = 1;
-    s.scroll = Vec3{};
-    s.scrollSpeed = 2.0f;
-    s.cleared = 0;
-}
-
-inline void ClearPool() {
-    for (Enemy& e : EnemyPool) {
-        e.active = 0;
-        e.species = 0;
-        e.x = e.y = e.z = 0.0f;
-    }
-}
 
 // Puts an active enemy of the species into the first free slot; its index.
 inline int Plant(int32_t species, float x = 640.0f, float y = 100.0f) {
@@ -100,33 +85,14 @@ inline void SetGaugesForRoute(int32_t route) {
 class FieldTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetState(FieldGrassDayState);
-        ResetState(FieldGrassNightState);
-        ResetState(FieldCanyonDayState);
-        ResetState(FieldCanyonNightState);
-        ResetState(FieldCaveState);
-        FieldCaveState.bossPosition = Vec3{};
-        ClearPool();
-        TransitionFadeActive = 0;
-        TransitionFadeCounter = 0;
-        TransitionFadeCode = 0;
-        WhiteoutActive = 0;
-        WhiteoutCounter = 0;
-        ResultPending = 0;
-        ResultField = 0;
-        Difficulty = 1;
+        testsupport::ResetPlayState();
         SetGaugesForRoute(1);
         Spawns().clear();
         SetFieldSpawnWatcher(RecordSpawn);
     }
     void TearDown() override {
         SetFieldSpawnWatcher(nullptr);
-        ClearPool();
-        TransitionFadeActive = 0;
-        TransitionFadeCounter = 0;
-        TransitionFadeCode = 0;
-        WhiteoutActive = 0;
-        ResultPending = 0;
+        testsupport::ResetPlayState();
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "app/field_world.h"
 #include "core/bullet.h"
 #include "core/common_textures.h"
 #include "core/effects.h"
@@ -13,9 +14,11 @@
 #include "core/popups.h"
 #include "core/result.h"
 #include "core/score.h"
+#include "core/user_interface.h"
 #include "enemy/enemy.h"
 #include "enemy/enemy_gauge.h"
 #include "enemy/enemy_ids.h"
+#include "field/field_dispatch.h"
 #include "field/field_state.h"
 #include "platform/input.h"
 #include "species/cave/enemy_child.h"
@@ -82,40 +85,28 @@ void ClearEnemyPools() {
 }
 
 void ResetPlayState() {
+    // The game's own reset of the field world, then what it leaves on purpose
+    // (the world map's choices, the base score, a running fade) and the few
+    // things a test wants fixed: every slot as built, field 1 at Difficulty 1,
+    // no field cleared yet, a level-1 knight and no input held.
+    static UserInterface hud;
+    ResetFieldWorld(hud);
     ClearEnemyPools();
-    ClearBullets();
-    ClearItems();
     InitEffects();
-    ClearScorePopups();
-    ClearEmotionNumbers();
-    ClearDamagePopups();
-    DamagePopupThrottle = PopupHold{};
-    EmotionNumberHold1 = PopupHold{};
-    EmotionNumberHold4 = PopupHold{};
-
-    ResetEmotionGauges();
     Difficulty = 1;
     EmotionArea = 1;
     CurrentField = 1;
     ScrollSpeed = 0.0f;
     BulletSpeedScale = 1.0f;
     BulletRoute = 1;
-    MagnetTimer = 0;
     BaseScore = 0;
-    HitsTakenCount = 0;
-    CoinCount = BigCoinCount = ExpItemCount = BigExpItemCount = 0;
-    ResetResult();
     ResultField = 0;
     TransitionFadeActive = 0;
     TransitionFadeCounter = 0;
     TransitionFadeCode = 0;
     WhiteoutActive = 0;
     WhiteoutCounter = 0;
-    FieldGrassDayState = FieldState{};
-    FieldGrassNightState = FieldState{};
-    FieldCanyonDayState = FieldState{};
-    FieldCanyonNightState = FieldState{};
-    FieldCaveState = CaveFieldState{};
+    for (int32_t id = 1; id <= kFieldCount; ++id) FieldStateFor(id)->cleared = 0;
     ResetKnight();
     std::memset(KeyboardState, 0, sizeof(KeyboardState));
     PadState = PadStateRecord{};

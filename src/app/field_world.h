@@ -1,0 +1,15 @@
+#pragma once
+// The in-field world put back to its start.
+
+class UserInterface;
+
+// Puts every pool, record and global of the in-field world back to its start:
+// the knight reset for a field with the equipped shot style, the HUD, the
+// emotion gauges, the satellites and enemies (their rewards credited, as at
+// the end of a field), bullets, items with their pickup counters, enemy
+// gauges, effects, every popup with its holds, the result, the magnet, the
+// hits taken, the five field states, and every sound stopped. What the world
+// map and the next field read stays: Difficulty, the current field, the clear
+// flags, the best scores, money, level and experience, the base score and a
+// running fade (a field ends at the fade's midpoint).
+void ResetFieldWorld(UserInterface& hud);
