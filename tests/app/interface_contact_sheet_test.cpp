@@ -5,9 +5,9 @@
 // checked by eye in one look.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -30,7 +30,7 @@ namespace fs = std::filesystem;
 // Magenta never appears in the art: a pixel left at it was drawn by nothing.
 constexpr uint32_t kClear = 0xFFFF00FFu;
 constexpr int kColumns = 4;
-constexpr int kCaption = 28;  // label strip above each half-size frame
+constexpr int kCaption = 28;   // label strip above each half-size frame
 
 struct Frame {
     std::string name;
@@ -76,7 +76,7 @@ protected:
     // MIRELUNE_KEEP_FRAMES set, also full size in screenshots/).
     void Capture(const std::string& name, bool play = false) {
         rig.BeginFrame(kClear);
-        rig.Batch()->End();  // every scene opens its own batch
+        rig.Batch()->End();   // every scene opens its own batch
         if (play) {
             game->DrawPlay();
         } else {
@@ -109,9 +109,17 @@ assetgen::Canvas LayOut(const std::vector<Frame>& frames) {
         const Frame& f = frames[k];
         const int x0 = int(k % kColumns) * cellW, y0 = int(k / kColumns) * cellH;
         sheet.Text(f.name, float(x0 + 8), float(y0 + kCaption / 2), caption);
-        Canvas full(f.width, f.height);
-        for (size_t i = 0; i < f.pixels.size(); ++i) full.Pixels()[i] = f.pixels[i] | 0xFF000000u;
-        sheet.Blit(full.Resized(f.width / 2, f.height / 2), {0, 0, f.width / 2, f.height / 2}, x0, y0 + kCaption);
+        // Each 2 x 2 block of the frame averaged into one pixel.
+        for (int y = 0; y < f.height / 2; ++y)
+            for (int x = 0; x < f.width / 2; ++x) {
+                int r = 0, g = 0, b = 0;
+                for (int dy = 0; dy < 2; ++dy)
+                    for (int dx = 0; dx < 2; ++dx) {
+                        const uint32_t p = f.pixels[size_t(2 * y + dy) * size_t(f.width) + size_t(2 * x + dx)];
+                        r += R(p), g += G(p), b += B(p);
+                    }
+                sheet.Set(x0 + x, y0 + kCaption + y, Rgb(r / 4, g / 4, b / 4));
+            }
     }
     return sheet;
 }
@@ -198,7 +206,7 @@ TEST_F(InterfaceContactSheet, EveryMapModeBoardAndABusyFieldOnOnePage) {
     // The skill's aura round the knight, in the first entry of the full pool.
     EffectPool.type[0] = 12;
     EffectPool.timer[0] = 40;
-    game->userInterface.slideCounter = 60;  // slid in long ago
+    game->userInterface.slideCounter = 60;   // slid in long ago
     game->userInterface.slideAlpha = 255;
     Capture("busy_field", true);
     game->userInterface.SetLevelUpRecord(90, 50, 6, 8, 5, 4);
@@ -211,20 +219,20 @@ TEST_F(InterfaceContactSheet, EveryMapModeBoardAndABusyFieldOnOnePage) {
     for (const Frame& f : frames) {
         ASSERT_EQ(f.width, 1280) << f.name;
         ASSERT_EQ(f.height, 720) << f.name;
-        EXPECT_EQ(std::count_if(f.pixels.begin(), f.pixels.end(), [](uint32_t p) { return (p | 0xFF000000u) == kClear; }),
-                  0)
+        EXPECT_EQ(
+            std::count_if(f.pixels.begin(), f.pixels.end(), [](uint32_t p) { return (p | 0xFF000000u) == kClear; }), 0)
             << f.name;
         std::vector<uint32_t> sample;
         for (size_t i = 0; i < f.pixels.size(); i += 97) sample.push_back(f.pixels[i] & 0xFFFFFFu);
         std::sort(sample.begin(), sample.end());
         EXPECT_GE(std::unique(sample.begin(), sample.end()) - sample.begin(), 200) << f.name;
     }
+    // Each step of the journey changed the picture.
+    for (size_t k = 1; k < frames.size(); ++k) EXPECT_NE(frames[k].pixels, frames[k - 1].pixels) << frames[k].name;
     const assetgen::Canvas sheet = LayOut(frames);
-    EXPECT_EQ(sheet.Width(), kColumns * 640);
-    EXPECT_EQ(sheet.Height(), 5 * (360 + kCaption));
     const fs::path out = fs::path(MIRELUNE_BUILD_DIR) / "interface_contact_sheet.png";
     assetgen::WriteIfChanged(out, assetgen::EncodePng(sheet));
     EXPECT_TRUE(fs::exists(out));
 }
 
-}  // namespace
+}   // namespace
