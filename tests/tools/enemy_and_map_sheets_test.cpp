@@ -258,7 +258,8 @@ TEST(EnemyAndMapSheets, BoardRowsTabsAndTagsKeepClearOfWhatTheGameDrawsBesideThe
             const Cell& cell = shop.CellNamed(std::string(t.cell) + look);
             Rect r = AlphaBox(c, cell.rect());
             ASSERT_LT(r.left, r.right) << cell.name;
-            r = {r.left - cell.left + t.x, r.top - cell.top + t.y, r.right - cell.left + t.x, r.bottom - cell.top + t.y};
+            const int dx = t.x - cell.left, dy = t.y - cell.top;
+            r = {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
             if (*look == 0) placed.push_back(r);
             else EXPECT_TRUE(Inside(r, placed.back()) && Inside(placed.back(), r)) << cell.name;
         }
@@ -381,7 +382,8 @@ TEST(EnemyAndMapSheets, WordsForEmptyPlacesHideUnderWhatIsDrawnThere) {
         const bool names = t.cells.front().Width() == 544;
         const Rect cover = names ? underName : Rect{pane.left - 704, pane.top - 96, pane.right - 704, pane.bottom - 96};
         for (const Cell& cell : t.cells) {
-            const Rect r = {cell.left + cover.left, cell.top + cover.top, cell.left + cover.right, cell.top + cover.bottom};
+            const Rect r = {cell.left + cover.left, cell.top + cover.top, cell.left + cover.right,
+                            cell.top + cover.bottom};
             EXPECT_TRUE(solid(c, r)) << path << " " << cell.name;
             // Descriptions match the pane round their words.
             if (!names) {

@@ -227,8 +227,8 @@ void PaintShopBoard(Canvas& c) {
     // 466-622, the upper pair at y 33-61, the lower at y 67-95.
     struct Tab {
         const char* label;
-        int x, y;                      // cell of the other-tab look; the current look is 224 px right
-        float left, top;               // the button inside the cell
+        int x, y;         // cell of the other-tab look; the current look is 224 px right
+        float left, top;  // the button inside the cell
     };
     const Tab tabs[4] = {{"LANCES", 448, 736, 50, 1},
                          {"SWORDS", 448, 800, 2, 3},

@@ -364,7 +364,8 @@ void PaintCloud(Canvas& c) {
     c.Map(0, 0, 128, 128, [&](int x, int y, Argb) {
         float px = x + 0.5f, py = y + 0.5f;
         float a = std::clamp(-SdBox(px, py, 0, 20, 128, 108, 16) / 6, 0.0f, 1.0f);
-        for (const auto& p : puffs) a = std::max(a, std::clamp((p[2] - std::hypot(px - p[0], py - p[1])) / 6, 0.0f, 1.0f));
+        for (const auto& p : puffs)
+            a = std::max(a, std::clamp((p[2] - std::hypot(px - p[0], py - p[1])) / 6, 0.0f, 1.0f));
         a *= std::clamp(std::min({px, 128 - px, py, 128 - py}) / 4, 0.0f, 1.0f);
         float lit = 0;
         for (const auto& l : lobes) {

@@ -58,7 +58,9 @@ void LevelUpWell(Canvas& c) {
     const float cx = 157, cy = 400;
     const Argb cut = Rgb(255, 214, 120, 34);
     c.Shape(cx - 56, cy - 56, cx + 56, cy + 56,
-            [&](float px, float py) { return std::max(SdCircle(px, py, cx, cy, 52), -SdCircle(px, py, cx + 22, cy - 14, 44)); },
+            [&](float px, float py) {
+                return std::max(SdCircle(px, py, cx, cy, 52), -SdCircle(px, py, cx + 22, cy - 14, 44));
+            },
             [&](float, float) { return cut; });
     c.FillPolygon(StarPoints(cx + 26, cy - 4, 14, 5.5f, 5), cut);
 }
