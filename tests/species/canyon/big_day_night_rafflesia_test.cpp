@@ -37,15 +37,15 @@ TEST_P(BigRafflesiaTimeline, UntouchedBossWithdrawsAfterTwoCyclesWithoutReward) 
     EXPECT_EQ(e.bossPhase, 4);
     EXPECT_EQ(e.cycleCounter, 1);
     EXPECT_EQ(e.y, 130.0f);   // the ground stands still: so does the boss
-    EXPECT_EQ(Effects(kEffectBossDeath), 0);
+    EXPECT_EQ(ActiveEffects(kEffectBossDeath), 0);
 
     UpdateEnemies();
     EXPECT_EQ(e.active, 0);
     EXPECT_EQ(e.species, 0);
-    EXPECT_EQ(Effects(kEffectBossDeath), 1);
+    EXPECT_EQ(ActiveEffects(kEffectBossDeath), 1);
     EXPECT_EQ(BaseScore, 0);
     EXPECT_EQ(FirstScorePopup(), nullptr);
-    EXPECT_EQ(Items(kItemExperience) + Items(kItemBigExperience), 0);
+    EXPECT_EQ(ActiveItems(kItemExperience) + ActiveItems(kItemBigExperience), 0);
 }
 
 // From a third of its HP: one cancel, 121 frames of explosions, two rage
@@ -67,14 +67,14 @@ TEST_P(BigRafflesiaTimeline, RagesAtTheThresholdAndWithdrawsAfterTwoRagePhases) 
     EXPECT_EQ(e.phaseTimer, 1);
     EXPECT_EQ(e.shotCounter, 0);
     EXPECT_EQ(ActiveBullets(), 0);
-    EXPECT_EQ(Effects(kEffectRisingExplosion), 0);
+    EXPECT_EQ(ActiveEffects(kEffectRisingExplosion), 0);
 
     // No second cancel and no attack in the transition; one explosion a frame,
     // the last on the frame that starts the rage.
     for (int k = 1; k <= 121; ++k) {
         PlaceStillBullet();
         UpdateEnemies();
-        ASSERT_EQ(Effects(kEffectRisingExplosion), k);
+        ASSERT_EQ(ActiveEffects(kEffectRisingExplosion), k);
         ASSERT_EQ(e.bossPhase, k < 121 ? 5 : 6) << k;
     }
     EXPECT_EQ(ActiveBullets(), 121);
@@ -95,12 +95,12 @@ TEST_P(BigRafflesiaTimeline, RagesAtTheThresholdAndWithdrawsAfterTwoRagePhases) 
     }
     ASSERT_EQ(e.active, 1);
     EXPECT_EQ(e.bossPhase, 6);
-    EXPECT_EQ(Effects(kEffectRisingExplosion), 121);
+    EXPECT_EQ(ActiveEffects(kEffectRisingExplosion), 121);
     UpdateEnemies();
     EXPECT_EQ(e.active, 0);
-    EXPECT_EQ(Effects(kEffectBossDeath), 1);
+    EXPECT_EQ(ActiveEffects(kEffectBossDeath), 1);
     EXPECT_EQ(BaseScore, scoreAfterCancel);
-    EXPECT_EQ(Items(kItemExperience) + Items(kItemBigExperience), 0);
+    EXPECT_EQ(ActiveItems(kItemExperience) + ActiveItems(kItemBigExperience), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(CanyonBosses, BigRafflesiaTimeline,
@@ -128,15 +128,15 @@ TEST_F(BigRafflesiaDeath, ChainCancelsEveryFrameAndScattersByDifficulty) {
             ASSERT_EQ(e.active, 1);
         }
         EXPECT_GE(MagnetTimer, 1);
-        EXPECT_EQ(Effects(kEffectRisingExplosion), 45);
-        EXPECT_EQ(Items(kItemBigExperience), 0);
+        EXPECT_EQ(ActiveEffects(kEffectRisingExplosion), 45);
+        EXPECT_EQ(ActiveItems(kItemBigExperience), 0);
         PlaceStillBullet();
         UpdateEnemies();
         EXPECT_EQ(e.active, 0);
         EXPECT_EQ(ActiveBullets(), 0);
-        EXPECT_EQ(Effects(kEffectBossDeath), 1);
-        EXPECT_EQ(Items(kItemBigExperience), row.bigOrbs) << row.difficulty;
-        EXPECT_EQ(Items(kItemExperience), row.orbs) << row.difficulty;
+        EXPECT_EQ(ActiveEffects(kEffectBossDeath), 1);
+        EXPECT_EQ(ActiveItems(kItemBigExperience), row.bigOrbs) << row.difficulty;
+        EXPECT_EQ(ActiveItems(kItemExperience), row.orbs) << row.difficulty;
         // 121 cancelled small bullets at 10 each, and the reward.
         EXPECT_EQ(BaseScore, 121 * 10 + 60000);
         bool rewardPopup = false;
