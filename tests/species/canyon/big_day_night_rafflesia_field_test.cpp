@@ -3,6 +3,8 @@
 // falls to the knight's lances and the timeline runs on to its result.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "app/in_field_test_support.h"
 #include "core/fade.h"
 #include "core/field_globals.h"
@@ -95,6 +97,9 @@ TEST_P(BigRafflesiaFieldRun, KnightKillsTheStandingBossAndTheFieldEndsThroughIts
 
 INSTANTIATE_TEST_SUITE_P(CanyonFields, BigRafflesiaFieldRun,
                          ::testing::Values(CanyonField{3, &FieldCanyonDayState, kSpeciesBigDayRafflesia},
-                                           CanyonField{4, &FieldCanyonNightState, kSpeciesBigNightRafflesia}));
+                                           CanyonField{4, &FieldCanyonNightState, kSpeciesBigNightRafflesia}),
+                         [](const ::testing::TestParamInfo<CanyonField>& info) {
+                             return info.param.field == 3 ? std::string("Day") : std::string("Night");
+                         });
 
 }   // namespace

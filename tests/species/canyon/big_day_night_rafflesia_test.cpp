@@ -2,6 +2,8 @@
 // an untouched boss, the rage at a third of their HP, the death chain.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "core/item.h"
 #include "core/popups.h"
 #include "core/score.h"
@@ -105,7 +107,11 @@ TEST_P(BigRafflesiaTimeline, RagesAtTheThresholdAndWithdrawsAfterTwoRagePhases) 
 
 INSTANTIATE_TEST_SUITE_P(CanyonBosses, BigRafflesiaTimeline,
                          ::testing::Values(BossTimeline{kSpeciesBigDayRafflesia, 2688},
-                                           BossTimeline{kSpeciesBigNightRafflesia, 2748}));
+                                           BossTimeline{kSpeciesBigNightRafflesia, 2748}),
+                         [](const ::testing::TestParamInfo<BossTimeline>& info) {
+                             return info.param.species == kSpeciesBigDayRafflesia ? std::string("Day")
+                                                                                  : std::string("Night");
+                         });
 
 using BigRafflesiaDeath = BigRafflesiaFixture;
 
