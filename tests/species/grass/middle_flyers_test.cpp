@@ -7,10 +7,9 @@
 #include <map>
 #include <vector>
 
-#include "core/bullet.h"
 #include "core/game_codes.h"
-#include "enemy/enemy_fixture.h"
 #include "enemy/enemy_ids.h"
+#include "species/flyer_fixture.h"
 
 namespace {
 
@@ -23,16 +22,11 @@ struct Fired {
     Bullet b;
 };
 
-class MiddleFlyerTest : public EnemyFixture {
+class MiddleFlyerTest : public FlyerFixture {
 protected:
     void SetUp() override {
-        EnemyFixture::SetUp();
-        ClearBullets();
+        FlyerFixture::SetUp();
         SetPlayer(640.0f, 600.0f);
-    }
-    void TearDown() override {
-        ClearBullets();
-        EnemyFixture::TearDown();
     }
 
     static void SetPlayer(float px, float py) {
@@ -44,15 +38,9 @@ protected:
     static Enemy& Spawn(int32_t species, int32_t variant, int32_t route, int32_t grade) {
         const float px = variant == 2 ? 140.0f : variant == 3 ? 1140.0f : 640.0f;
         const float py = variant >= 2 ? 300.0f : -100.0f;
-        SpawnEnemy(species, variant, px, py, route, grade);
-        EXPECT_EQ(EnemyPool[0].active, 1);
-        return EnemyPool[0];
-    }
-
-    static int ActiveBullets() {
-        int n = 0;
-        for (const Bullet& b : EnemyBulletPool) n += b.active != 0 ? 1 : 0;
-        return n;
+        Enemy& e = SpawnFlyer(species, variant, px, py, route, grade);
+        EXPECT_EQ(e.active, 1);
+        return e;
     }
 
     // Runs `frames` updates of the pool; nothing frees a bullet meanwhile, so
