@@ -1,8 +1,6 @@
 // The middle moth's six fire routines. Its signature is a tight spread from
 // 25 pixels below its centre; its wing tips, 25 pixels either side, add
 // flanks, fans and streams.
-#include <cmath>
-
 #include "species/grass/middle_moth.h"
 
 // The path-0 burst of a routine; arrays by Difficulty 1..3. A volley is the
@@ -108,8 +106,6 @@ constexpr MiddleMothGrade2 kGrade2Route3{
     .ringSpeeds = {1, 1, 1},
 };
 
-double Radians(float degrees) { return static_cast<double>(degrees * kDegToRad); }
-
 }   // namespace
 
 void MiddleMoth::FireGrade1Route1() { FireSpreadBurst(kGrade1Route1); }
@@ -189,9 +185,7 @@ void MiddleMoth::FireWingFansAndRingShots(const MiddleMothGrade2& routine) {
         const float first = 90.0f - static_cast<float>(n - 1) * step / 2.0f;
         for (int32_t k = 0; k < n; ++k) {
             const float a = first + static_cast<float>(k) * step;
-            const double r = Radians(a);
-            const Shot shot{.from = Offset(static_cast<float>(kRingRadius * std::cos(r)),
-                                           static_cast<float>(kRingRadius * std::sin(r))),
+            const Shot shot{.from = PointAround(x, y, kRingRadius, kRingRadius, a),
                             .angle = a,
                             .speed = kRingSpeed,
                             .look = kLookS1};
