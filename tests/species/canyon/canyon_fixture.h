@@ -47,6 +47,15 @@ protected:
         for (int f = 0; f < below; f += period) frames.push_back(f);
         return frames;
     }
+    static std::vector<int> Steps(int first, int last, int step) {
+        std::vector<int> frames;
+        for (int f = first; f <= last; f += step) frames.push_back(f);
+        return frames;
+    }
+    static std::vector<int> Join(std::vector<int> a, const std::vector<int>& b) {
+        a.insert(a.end(), b.begin(), b.end());
+        return a;
+    }
     // Kills a fresh grade-2 enemy of the species, standing at (500, 400), on
     // its update after `frames` others; the kind of its score popup (-1 for
     // none).

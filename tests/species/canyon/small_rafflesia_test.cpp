@@ -12,15 +12,6 @@ namespace {
 
 class SmallRafflesiaTest : public CanyonFixture {
 protected:
-    static std::vector<int> Steps(int first, int last, int step) {
-        std::vector<int> frames;
-        for (int f = first; f <= last; f += step) frames.push_back(f);
-        return frames;
-    }
-    static std::vector<int> Join(std::vector<int> a, const std::vector<int>& b) {
-        a.insert(a.end(), b.begin(), b.end());
-        return a;
-    }
     // Bullet angle in degrees from the direction `aimDegrees`.
     static float Off(const Bullet& b, float aimDegrees) { return b.angle - aimDegrees; }
 };
