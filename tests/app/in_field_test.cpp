@@ -234,12 +234,6 @@ protected:
     void SetUp() override {
         mirror.Enter();
         FrameTest::SetUp();
-        for (int32_t& s : HighScoreTable) s = 0;
-    }
-    void TearDown() override {
-        for (int32_t& s : HighScoreTable) s = 0;
-        for (int32_t& f : FieldClearFlags) f = 0;
-        FrameTest::TearDown();
     }
     // The closing fade has reached its midpoint: the field script ends the field.
     static void FadeAtMidpoint() {

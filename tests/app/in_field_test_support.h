@@ -94,6 +94,18 @@ protected:
 
 namespace infield_test {
 
+// A field played to its end: the end writes the best score, so the run
+// happens in a copy of the resource folder.
+class FieldEndPlayTest : public PlayTest {
+protected:
+    void SetUp() override {
+        mirror.Enter();
+        PlayTest::SetUp();
+    }
+    testsupport::ResourceMirror mirror;
+    testsupport::GameHolder game;
+};
+
 // A field with the game's own art loaded from a copy of the resource folder.
 class LoadedPlayTest : public PlayTest {
 protected:

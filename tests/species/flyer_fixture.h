@@ -2,6 +2,8 @@
 // Set-up for the small flyers' tests: the pools of the enemy fixture, an
 // empty bullet pool and the player far below, so that no gate closes and no
 // facing turns towards it.
+#include <vector>
+
 #include "core/bullet.h"
 #include "enemy/enemy_fixture.h"
 
@@ -30,5 +32,22 @@ protected:
         int n = 0;
         for (const Bullet& b : EnemyBulletPool) n += b.active != 0 ? 1 : 0;
         return n;
+    }
+    // The update frames (0 = the first) on which bullets appeared, and how many each time.
+    struct Volleys {
+        std::vector<int> frames;
+        std::vector<int> sizes;
+    };
+    static Volleys Run(int frames) {
+        Volleys v;
+        for (int f = 0; f < frames; ++f) {
+            const int before = ActiveBullets();
+            UpdateEnemies();
+            const int added = ActiveBullets() - before;
+            if (added == 0) continue;
+            v.frames.push_back(f);
+            v.sizes.push_back(added);
+        }
+        return v;
     }
 };

@@ -17,23 +17,6 @@ protected:
     static Enemy& Spawn(int32_t variant, float x, float y, int32_t route = 1, int32_t grade = 1) {
         return SpawnFlyer(kSpeciesMoth, variant, x, y, route, grade);
     }
-    // The update frames (0 = the first) on which bullets appeared, and how many each time.
-    struct Volleys {
-        std::vector<int> frames;
-        std::vector<int> sizes;
-    };
-    static Volleys Run(int frames) {
-        Volleys v;
-        for (int f = 0; f < frames; ++f) {
-            const int before = ActiveBullets();
-            UpdateEnemies();
-            const int added = ActiveBullets() - before;
-            if (added == 0) continue;
-            v.frames.push_back(f);
-            v.sizes.push_back(added);
-        }
-        return v;
-    }
 };
 
 TEST_F(MothTest, PathZeroDivesStandsAndClimbsAway) {

@@ -150,17 +150,14 @@ TEST_F(SpeciesDrawTest, GuardedFinalBossIsDrawnInsideAFadingBarrier) {
     EXPECT_EQ(Draws().size(), 1u);
 }
 
-TEST_F(SpeciesDrawTest, SpeciesUpdateStandsStillAndRetiresTheDead) {
+TEST_F(SpeciesDrawTest, SpeciesUpdateRetiresTheDeadWithTheirReward) {
     SpawnEnemy(21, 0, 500.0f, 300.0f, 1, 3);
-    SpawnEnemy(14, 0, 640.0f, 100.0f, 1, 2);
     UpdateEnemies();
     EXPECT_EQ(EnemyPool[0].x, 500.0f);   // the Element drops in, straight down
-    EXPECT_EQ(EnemyPool[1].active, 1);
     EnemyPool[0].status.hp = -40;
-    EnemyPool[1].status.hp = 0;
     UpdateEnemies();
     EXPECT_EQ(ActiveEnemyCount(), 0);
-    EXPECT_EQ(BaseScore, 10000 + 35000);
+    EXPECT_EQ(BaseScore, 10000);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "core/effects.h"
 #include "core/emotion.h"
 #include "core/fade.h"
+#include "core/high_score.h"
 #include "core/field_globals.h"
 #include "core/item.h"
 #include "core/player.h"
@@ -88,7 +89,7 @@ void ResetPlayState() {
     // The game's own reset of the field world, then what it leaves on purpose
     // (the world map's choices, the base score, a running fade) and the few
     // things a test wants fixed: every slot as built, field 1 at Difficulty 1,
-    // no field cleared yet, a level-1 knight and no input held.
+    // no field cleared and no best score yet, a level-1 knight and no input held.
     static UserInterface hud;
     ResetFieldWorld(hud);
     ClearEnemyPools();
@@ -107,6 +108,8 @@ void ResetPlayState() {
     WhiteoutActive = 0;
     WhiteoutCounter = 0;
     for (int32_t id = 1; id <= kFieldCount; ++id) FieldStateFor(id)->cleared = 0;
+    for (int32_t& f : FieldClearFlags) f = 0;
+    for (int32_t& s : HighScoreTable) s = 0;
     ResetKnight();
     std::memset(KeyboardState, 0, sizeof(KeyboardState));
     PadState = PadStateRecord{};

@@ -1,15 +1,29 @@
 #include "species/canyon/day_mushroom.h"
 
-#include "core/game_codes.h"
 #include "enemy/enemy_ids.h"
 #include "enemy/enemy_stats.h"
+
+namespace {
+
+// Large colour-1 centre bullets, large colour-2 sides at 30, 30 and 45 degrees.
+constexpr MushroomLooks kDayLooks{kLookL1, kLookL2, {30.0f, 30.0f, 45.0f}};
+
+}   // namespace
 
 void DayMushroom::InitStatus(int32_t slot, int32_t level) { ApplySpeciesStats(slot, kSpeciesDayMushroom, level); }
 
 void DayMushroom::Update() {
-    if (status.hp < 1) Retire(kRetireKilled, 0, 0);
+    RunMushroomFrame([this] { MoveAndFire(); });
 }
 
-void DayMushroom::DrawDayNightMushroom() {
-    DrawSheetCell(Rect{0, 0, 64, 64}, 32.0f, 32.0f, 2.0f, 2.0f);
+void DayMushroom::MoveAndFire() {
+    static constexpr TurretRoutines<DayMushroom> kRoutines = {
+        &DayMushroom::FireGrade2Route1, &DayMushroom::FireGrade2Route2, &DayMushroom::FireGrade2Route3};
+    RideAndFire(*this, kRoutines);
 }
+
+void DayMushroom::FireGrade2Route1() { FireMushroomVolley(kDayLooks, 0); }
+
+void DayMushroom::FireGrade2Route2() { FireMushroomRoute2(kDayLooks); }
+
+void DayMushroom::FireGrade2Route3() { FireMushroomVolley(kDayLooks, 2); }

@@ -1,15 +1,20 @@
 #pragma once
-// Species 11.
+// Species 11: the ground mushroom of the canyon by day (also in the cave).
 #include <cstdint>
 
-#include "enemy/enemy_base.h"
+#include "species/canyon/mushroom.h"
 
-class DayMushroom : public virtual EnemyBase {
+class DayMushroom : public virtual Mushroom {
 public:
     // Writes the species' stat row for `level` into the enemy of pool slot `slot`.
     static void InitStatus(int32_t slot, int32_t level);
-    // One frame of a live enemy of this species.
+    // One frame: the death, or the ride and fire and the removal.
     void Update();
-    // The mushroom draw of DayMushroom and NightMushroom (species 11 and 16).
-    void DrawDayNightMushroom();
+    // The ride, then the fire routine of the grade and route.
+    void MoveAndFire();
+
+    // The fire routines by route (grade 3 runs the second whatever the route).
+    void FireGrade2Route1();
+    void FireGrade2Route2();
+    void FireGrade2Route3();
 };

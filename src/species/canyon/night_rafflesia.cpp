@@ -1,11 +1,16 @@
 #include "species/canyon/night_rafflesia.h"
 
-#include "core/game_codes.h"
 #include "enemy/enemy_ids.h"
 #include "enemy/enemy_stats.h"
 
 void NightRafflesia::InitStatus(int32_t slot, int32_t level) { ApplySpeciesStats(slot, kSpeciesNightRafflesia, level); }
 
 void NightRafflesia::Update() {
-    if (status.hp < 1) Retire(kRetireKilled, 0, 0);
+    RunRafflesiaFrame([this] { MoveAndFire(); });
+}
+
+void NightRafflesia::MoveAndFire() {
+    static constexpr TurretRoutines<NightRafflesia> kRoutines = {
+        &NightRafflesia::FireGrade2Route1, &NightRafflesia::FireGrade2Route2, &NightRafflesia::FireGrade2Route3};
+    RideAndFire(*this, kRoutines);
 }

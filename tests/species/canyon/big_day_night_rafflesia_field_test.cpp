@@ -23,25 +23,14 @@ struct CanyonField {
     int32_t boss;
 };
 
-class BigRafflesiaFieldRun : public infield_test::PlayTest, public ::testing::WithParamInterface<CanyonField> {
+class BigRafflesiaFieldRun : public infield_test::FieldEndPlayTest,
+                             public ::testing::WithParamInterface<CanyonField> {
 protected:
-    // The field's end writes the best score: the run happens in a copy of the resources.
-    void SetUp() override {
-        mirror.Enter();
-        PlayTest::SetUp();
-    }
-    void TearDown() override {
-        for (int32_t& s : HighScoreTable) s = 0;
-        for (int32_t& f : FieldClearFlags) f = 0;
-        PlayTest::TearDown();
-    }
     static int BossSlot(int32_t species) {
         for (int i = 0; i < kEnemyCount; ++i)
             if (EnemyPool[i].active != 0 && EnemyPool[i].species == species) return i;
         return -1;
     }
-    testsupport::ResourceMirror mirror;
-    testsupport::GameHolder game;
 };
 
 TEST_P(BigRafflesiaFieldRun, KnightKillsTheStandingBossAndTheFieldEndsThroughItsResult) {

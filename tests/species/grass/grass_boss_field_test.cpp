@@ -25,13 +25,12 @@ struct GrassField {
     int32_t boss;
 };
 
-class GrassBossFieldRun : public infield_test::PlayTest, public ::testing::WithParamInterface<GrassField> {
+class GrassBossFieldRun : public infield_test::FieldEndPlayTest, public ::testing::WithParamInterface<GrassField> {
 protected:
     void SetUp() override {
-        PlayTest::SetUp();
+        FieldEndPlayTest::SetUp();
         game->userInterface.Reset();
     }
-    testsupport::GameHolder game;
 };
 
 TEST_P(GrassBossFieldRun, TheKnightShootsTheBossDownAndTheFieldEndsThroughItsResult) {
