@@ -55,7 +55,7 @@ uint32_t InputPolicy::ChooseIntents(const Game& game) {
         // Title: decide, but move off the quit line first.
         case kSceneTitle: {
             if (game.titleMenu.selection == 3) return kUp;
-            static constexpr Pick kTitle[] = {{85, kConfirm}, {12, kDown}, {3, kUp}};
+            static constexpr Pick kTitle[] = {{55, kConfirm}, {35, kDown}, {10, kUp}};
             return Weighted(kTitle, 3);
         }
         // Credits: back to the title.
