@@ -13,8 +13,9 @@ TEST_F(EnemyPoolTest, BonusTimerRunsOnlyStrictlyInsideTheBonusArea) {
     };
     const Spot spots[] = {{288.0f, 100.0f, false}, {288.5f, 100.0f, true}, {992.0f, 100.0f, false},
                           {991.5f, 100.0f, true},  {500.0f, 0.0f, false},  {500.0f, 0.5f, true},
-                          {500.0f, 720.0f, false}, {500.0f, 719.5f, true}, {640.0f, -200.0f, false}};
-    for (const Spot& s : spots) SpawnEnemy(1, 0, s.x, s.y, 1, 1);
+                          {500.0f, 720.0f, false}, {500.0f, 719.5f, true}, {640.0f, -50.0f, false}};
+    // Path 13 stands still.
+    for (const Spot& s : spots) SpawnEnemy(1, 13, s.x, s.y, 1, 1);
     UpdateEnemies();
     UpdateEnemies();
     for (size_t i = 0; i < std::size(spots); ++i) {
@@ -205,7 +206,7 @@ TEST_F(EnemyPoolTest, DeadEnemyIsCreditedAndLosesItsGaugeInTheSameFrame) {
 }
 
 TEST_F(EnemyPoolTest, GroundAndAirEnemiesAreDrawnInTheirOwnPasses) {
-    SpawnEnemy(1, 0, 100.0f, 100.0f, 1, 1);   // air
+    SpawnEnemy(1, 0, 150.0f, 100.0f, 1, 1);   // air
     SpawnEnemy(3, 0, 200.0f, 100.0f, 1, 1);   // ground
     SpawnEnemy(14, 0, 300.0f, 100.0f, 1, 2);  // air
     SpawnEnemy(10, 0, 400.0f, 100.0f, 1, 1);  // ground
@@ -223,7 +224,7 @@ TEST_F(EnemyPoolTest, GroundAndAirEnemiesAreDrawnInTheirOwnPasses) {
     SpriteBatch->ClearRecords();
     DrawEnemiesAir();
     ASSERT_EQ(Draws().size(), 2u);
-    EXPECT_EQ(TransformPoint(Vec3{}, Draws()[0].transform).x, 100.0f);
+    EXPECT_EQ(TransformPoint(Vec3{}, Draws()[0].transform).x, 150.0f);
     EXPECT_EQ(Draws()[1].texture, EnemySheetTextures[kSheetBossCanyonDay]);
     EXPECT_EQ(TransformPoint(Vec3{}, Draws()[1].transform).x, 300.0f);
 
@@ -235,7 +236,7 @@ TEST_F(EnemyPoolTest, GroundAndAirEnemiesAreDrawnInTheirOwnPasses) {
 }
 
 TEST_F(EnemyPoolTest, FieldEndCreditsEveryEnemyAndEmptiesThePool) {
-    SpawnEnemy(1, 0, 100.0f, 100.0f, 1, 1);
+    SpawnEnemy(1, 0, 150.0f, 100.0f, 1, 1);
     SpawnEnemy(4, 0, 640.0f, 100.0f, 1, 1);
     SpawnEnemy(6, 0, 100.0f, -150.0f, 1, 2);
     EnemyPool[0].bonusTimer = 0;

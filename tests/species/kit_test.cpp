@@ -39,6 +39,7 @@ protected:
     }
     void TearDown() override {
         SetRandomScript(nullptr);
+        MagnetTimer = 0;
         ClearBullets();
         EnemyFixture::TearDown();
     }
@@ -303,10 +304,11 @@ TEST_F(SpeciesKitTest, BobSwingsOverA120FrameCycle) {
     EXPECT_NEAR(lowest, 323.25f, 1e-3f);
 }
 
+// 10, 20, 35, 10, 20, 35, ...
+int ScriptedDraws = 0;
 int32_t ScriptedRandom() {
     static const int32_t kValues[] = {10, 20, 35};
-    static int next = 0;
-    return kValues[next++ % 3];
+    return kValues[ScriptedDraws++ % 3];
 }
 
 TEST_F(SpeciesKitTest, BossDeathChainExplodesPausesThenScattersAndPays) {
@@ -345,6 +347,7 @@ TEST_F(SpeciesKitTest, BossDeathChainExplodesPausesThenScattersAndPays) {
 }
 
 TEST_F(SpeciesKitTest, GroundBossChainDropsOrbsWithItsExplosionsAndACircleOfBigOrbs) {
+    ScriptedDraws = 0;
     SetRandomScript(ScriptedRandom);
     Difficulty = 2;
     host.status.hp = 0;

@@ -1,24 +1,32 @@
 #include "species/grass/butterfly.h"
 
-#include "core/game_codes.h"
 #include "enemy/enemy_ids.h"
 #include "enemy/enemy_stats.h"
+
+namespace {
+
+// One-frame death: a small burst and a ring of 3..8 orbs by grade and
+// Difficulty; it leaves 100 pixels outside the playfield.
+constexpr OrdinaryRules kButterFlyRules{
+    .death = {.ring = {{{3, 4, 5}, {4, 5, 6}, {5, 6, 8}}}},
+    .margin = 100.0f,
+    .facesTarget = true,
+};
+
+}   // namespace
 
 void ButterFly::InitStatus(int32_t slot, int32_t level) { ApplySpeciesStats(slot, kSpeciesButterFly, level); }
 
 void ButterFly::Update() {
-    if (status.hp < 1) Retire(kRetireKilled, 0, 0);
+    RunOrdinaryFrame(kButterFlyRules, [this] { MoveAndFire(); });
 }
 
-void ButterFly::DrawButterFlyMoth() {
-    // Flyers on the aimed paths turn towards their facing, the weaving paths
-    // along their heading; every other path is drawn upright.
-    float angle = 0.0f;
-    if (variant >= 1 && variant <= 3) {
-        angle = facingAngle * 57.2957763671875f - 90.0f;
-    } else if (variant >= 9 && variant <= 12) {
-        angle = headingAngle - 90.0f;
-    }
-    const int32_t left = 64 * (animFrame / 4);
-    DrawSheetCell(Rect{left, 0, left + 64, 64}, 32.0f, 32.0f, 2.0f, 2.0f, angle);
+void ButterFly::MoveAndFire() {
+    using Routine = void (ButterFly::*)();
+    static constexpr Routine kRoutines[6] = {&ButterFly::FireGrade1Route1, &ButterFly::FireGrade1Route2,
+                                             &ButterFly::FireGrade1Route3, &ButterFly::FireGrade2Route1,
+                                             &ButterFly::FireGrade2Route2, &ButterFly::FireGrade2Route3};
+    FlySmallFlyerPath();
+    const int32_t routine = FlyerRoutine(true);
+    if (routine >= 0) (this->*kRoutines[routine])();
 }

@@ -1,11 +1,30 @@
 #include "species/grass/moth.h"
 
-#include "core/game_codes.h"
 #include "enemy/enemy_ids.h"
 #include "enemy/enemy_stats.h"
+
+namespace {
+
+// One-frame death: a small burst and a ring of 3..8 orbs by grade and Difficulty.
+constexpr OrdinaryRules kMothRules{
+    .death = {.ring = {{{3, 4, 5}, {4, 5, 6}, {5, 6, 8}}}},
+    .margin = 200.0f,
+    .facesTarget = true,
+};
+
+}   // namespace
 
 void Moth::InitStatus(int32_t slot, int32_t level) { ApplySpeciesStats(slot, kSpeciesMoth, level); }
 
 void Moth::Update() {
-    if (status.hp < 1) Retire(kRetireKilled, 0, 0);
+    RunOrdinaryFrame(kMothRules, [this] { MoveAndFire(); });
+}
+
+void Moth::MoveAndFire() {
+    using Routine = void (Moth::*)();
+    static constexpr Routine kRoutines[6] = {&Moth::FireGrade1Route1, &Moth::FireGrade1Route2, &Moth::FireGrade1Route3,
+                                             &Moth::FireGrade2Route1, &Moth::FireGrade2Route2, &Moth::FireGrade2Route3};
+    FlySmallFlyerPath();
+    const int32_t routine = FlyerRoutine(false);
+    if (routine >= 0) (this->*kRoutines[routine])();
 }
