@@ -17,7 +17,10 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
-bench: build
+# The benchmark library is needed only here; configuring again picks it up.
+bench:
+	@bash scripts/setup.sh bench
+	$(MAKE) build
 	cmake --build $(BUILD) --target mirelune_bench && ./$(BUILD)/bench/mirelune_bench
 
 clean:

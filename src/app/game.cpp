@@ -1,5 +1,6 @@
 #include "app/game.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -22,6 +23,14 @@ constexpr int32_t kBackHeldFramesToQuit = 60;
 bool Fail(const char* message) {
     ShowErrorMessage(message);
     return false;
+}
+
+// The smoke run asks, through the environment, to be told on stdout that the
+// main loop has shown its first frame; a normal run prints nothing.
+void ReportFirstFrame() {
+    if (std::getenv("MIRELUNE_REPORT_FIRST_FRAME") == nullptr) return;
+    std::puts("first frame shown");
+    std::fflush(stdout);
 }
 
 }  // namespace
@@ -92,6 +101,7 @@ bool FrameDue(uint32_t now, uint32_t& last, uint32_t& carry) {
 void Game::MainLoop() {
     uint32_t last = ClockMilliseconds();
     uint32_t carry = 0;
+    bool shown = false;
     for (;;) {
         if (!PlatformPumpEvents()) return;
         if (!FrameDue(ClockMilliseconds(), last, carry)) {
@@ -99,6 +109,8 @@ void Game::MainLoop() {
             continue;
         }
         if (!RunFrame()) return;
+        if (!shown) ReportFirstFrame();
+        shown = true;
     }
 }
 
@@ -216,8 +228,11 @@ int RunMirelune(WindowMode mode) {
     Game* game = new (storage) Game();
     SpriteBatch = nullptr;
     std::memset(KeyboardState, 0, sizeof(KeyboardState));
-    if (game->Init(mode)) game->MainLoop();
+    const bool started = game->Init(mode);
+    if (started) game->MainLoop();
     game->Shutdown();
     game->~Game();
-    return 0;
+    // A start-up that failed (its message already shown) is a failure to
+    // whoever launched the program; any quit from the main loop is a success.
+    return started ? EXIT_SUCCESS : EXIT_FAILURE;
 }

@@ -73,4 +73,7 @@ public:
 bool FrameDue(uint32_t now, uint32_t& last, uint32_t& carry);
 
 // The whole program: make "Resource_Mirelune" current, start up, run, shut down.
+// Returns the exit status: EXIT_FAILURE after a failed start-up, else EXIT_SUCCESS.
+// With MIRELUNE_REPORT_FIRST_FRAME set, prints "first frame shown" on stdout
+// once the main loop has shown its first frame.
 int RunMirelune(WindowMode mode);

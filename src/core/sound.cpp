@@ -59,10 +59,14 @@ uint32_t ReadU32(const uint8_t* p) {
 bool ReadWholeFile(const char* path, std::vector<uint8_t>* bytes) {
     std::FILE* f = std::fopen(path, "rb");
     if (f == nullptr) return false;
-    uint8_t chunk[65536];
-    size_t n;
-    while ((n = std::fread(chunk, 1, sizeof(chunk), f)) > 0) bytes->insert(bytes->end(), chunk, chunk + n);
-    const bool ok = std::ferror(f) == 0;
+    // One buffer of the file's size, filled by one read.
+    bool ok = std::fseek(f, 0, SEEK_END) == 0;
+    const long size = ok ? std::ftell(f) : -1;
+    ok = size >= 0 && std::fseek(f, 0, SEEK_SET) == 0;
+    if (ok) {
+        bytes->resize(static_cast<size_t>(size));
+        ok = std::fread(bytes->data(), 1, bytes->size(), f) == bytes->size();
+    }
     std::fclose(f);
     return ok;
 }

@@ -52,6 +52,11 @@ float EnemyBase::AimAngle(float px, float py) const {
     return static_cast<float>(std::atan2(static_cast<double>(target.y - py), static_cast<double>(target.x - px)));
 }
 
+float EnemyBase::AimAngleOffset(float px, float py, float offX, float offY) const {
+    return static_cast<float>(
+        std::atan2(static_cast<double>((target.y + offY) - py), static_cast<double>((target.x + offX) - px)));
+}
+
 void EnemyBase::ClearStatus() {
     const int32_t hp = status.hp;
     status = StatusBlock{};

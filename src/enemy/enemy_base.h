@@ -11,6 +11,8 @@ class EnemyBase : public CharacterBase {
 public:
     // Direction (radians) from the muzzle point (x, y) to the target point.
     float AimAngle(float x, float y) const;
+    // Direction (radians) from (x, y) to the target point moved by (offX, offY).
+    float AimAngleOffset(float x, float y, float offX, float offY) const;
     // Mode 1: killed (score credit, then reset); mode 3: reset silently;
     // mode 2: next boss phase (a = phase, b = its duration), no reset.
     void Retire(int32_t mode, int32_t a, int32_t b);

@@ -72,6 +72,14 @@ std::vector<float> ConvertToDeviceFormat(const WaveFormat& format, const uint8_t
     const int lastChannel = format.channels - 1;
     const size_t outFrames = static_cast<size_t>(static_cast<uint64_t>(inFrames) * rate / format.samplesPerSec);
     std::vector<float> out(outFrames * 2);
+    if (format.samplesPerSec == static_cast<uint32_t>(rate)) {
+        // Already at the device's rate: each frame is taken as it is.
+        for (size_t i = 0; i < outFrames; ++i) {
+            out[i * 2] = SampleAt(data, i, 0, format);
+            out[i * 2 + 1] = SampleAt(data, i, lastChannel, format);
+        }
+        return out;
+    }
     const double step = static_cast<double>(format.samplesPerSec) / rate;
     for (size_t i = 0; i < outFrames; ++i) {
         // Linear interpolation between the two nearest source frames.
@@ -156,6 +164,8 @@ void CloseAudioDevice() {
 }
 
 int AudioDeviceRate() { return deviceRate; }
+
+bool AudioDeviceRunning() { return audioDevice != 0 && SDL_GetAudioDeviceStatus(audioDevice) == SDL_AUDIO_PLAYING; }
 
 SoundBuffer* CreateSoundBuffer(const WaveFormat& format, const uint8_t* data, size_t bytes) {
     std::vector<float> samples = ConvertToDeviceFormat(format, data, bytes, AudioDeviceRate());

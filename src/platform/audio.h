@@ -68,6 +68,8 @@ private:
 bool AudioAcquire();
 void AudioReleaseRef();
 int AudioDeviceRate();
+// True while the device is open and playing, its callback mixing the buffers.
+bool AudioDeviceRunning();
 
 // Creates a buffer from PCM data; null when the format is not playable.
 SoundBuffer* CreateSoundBuffer(const WaveFormat& format, const uint8_t* data, size_t bytes);

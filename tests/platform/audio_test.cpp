@@ -148,31 +148,23 @@ TEST(SoundBuffers, ReleasedBufferIsNoLongerMixed) {
     EXPECT_EQ(out[0], 0.0f);
 }
 
-TEST(AudioDevice, MixesWhileOpenAndStopsWithTheLastReference) {
+TEST(AudioDevice, PlaysWhileReferencedAndClosesWithTheLastReference) {
     ASSERT_TRUE(PlatformInit());
     if (!AudioAcquire()) {
         PlatformShutdown();
         GTEST_SKIP() << "no audio device here";
     }
-    EXPECT_TRUE(AudioAcquire());  // a second sound shares the device
-    const std::vector<uint8_t> second(44100 * 2, 0);
-    SoundBuffer* buffer = CreateSoundBuffer(Pcm(1, 44100, 16), second.data(), second.size());
-    ASSERT_NE(buffer, nullptr);
-    buffer->Play(false);
-    const uint32_t start = ClockMilliseconds();
-    while (buffer->GetCurrentPosition() == 0 && ClockMilliseconds() - start < 2000) SleepMilliseconds(5);
-    EXPECT_GT(buffer->GetCurrentPosition(), 0u);  // the device callback is mixing it
-
+    EXPECT_TRUE(AudioDeviceRunning());  // opened unpaused: its callback mixes
+    EXPECT_TRUE(AudioAcquire());        // a second sound shares the device
     AudioReleaseRef();
-    const size_t stillOpen = buffer->GetCurrentPosition();
-    SleepMilliseconds(100);
-    EXPECT_GT(buffer->GetCurrentPosition(), stillOpen);
+    EXPECT_TRUE(AudioDeviceRunning());
     AudioReleaseRef();  // the last reference closes the device
-    const size_t closed = buffer->GetCurrentPosition();
-    SleepMilliseconds(100);
-    EXPECT_EQ(buffer->GetCurrentPosition(), closed);
+    EXPECT_FALSE(AudioDeviceRunning());
     AudioReleaseRef();  // one too many does no harm
-    buffer->Release();
+    EXPECT_FALSE(AudioDeviceRunning());
+    ASSERT_TRUE(AudioAcquire());  // and the next sound opens it again
+    EXPECT_TRUE(AudioDeviceRunning());
+    AudioReleaseRef();
     PlatformShutdown();
 }
 

@@ -482,17 +482,20 @@ void Canvas::Flatten(Argb background) {
 
 namespace {
 
-const char* FontPath(FontFace f) {
+// The font files, in the folder the build found them in (MIRELUNE_FONT_DIR).
+const char* FontFile(FontFace f) {
     switch (f) {
-    case FontFace::Regular: return "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
-    case FontFace::Bold: return "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
-    case FontFace::Condensed: return "/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed.ttf";
-    case FontFace::CondensedBold: return "/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed-Bold.ttf";
-    case FontFace::Serif: return "/usr/share/fonts/truetype/dejavu/DejaVuSerif.ttf";
-    case FontFace::SerifBold: return "/usr/share/fonts/truetype/dejavu/DejaVuSerif-Bold.ttf";
+    case FontFace::Regular: return "DejaVuSans.ttf";
+    case FontFace::Bold: return "DejaVuSans-Bold.ttf";
+    case FontFace::Condensed: return "DejaVuSansCondensed.ttf";
+    case FontFace::CondensedBold: return "DejaVuSansCondensed-Bold.ttf";
+    case FontFace::Serif: return "DejaVuSerif.ttf";
+    case FontFace::SerifBold: return "DejaVuSerif-Bold.ttf";
     }
-    return "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+    return "DejaVuSans.ttf";
 }
+
+std::string FontPath(FontFace f) { return std::string(MIRELUNE_FONT_DIR) + "/" + FontFile(f); }
 
 // One FreeType library and face set per thread (FreeType objects are not
 // shared between threads).
@@ -509,8 +512,8 @@ struct FontCache {
     }
     FT_Face Face(FontFace which, float size) {
         FT_Face& f = faces[size_t(which)];
-        if (!f && FT_New_Face(lib, FontPath(which), 0, &f))
-            throw std::runtime_error(std::string("font missing: ") + FontPath(which));
+        if (!f && FT_New_Face(lib, FontPath(which).c_str(), 0, &f))
+            throw std::runtime_error("font missing: " + FontPath(which));
         FT_Set_Char_Size(f, 0, FT_F26Dot6(std::lround(size * 64)), 72, 72);
         return f;
     }

@@ -4,7 +4,6 @@
 #include "core/effects.h"
 #include "core/field_globals.h"
 #include "core/game_codes.h"
-#include "core/item.h"
 #include "enemy/enemy_gauge.h"
 #include "enemy/enemy_ids.h"
 #include "platform/graphics.h"
@@ -15,23 +14,14 @@ Texture* ElementChildTexture = nullptr;
 
 namespace {
 
+constexpr float kSatelliteMargin = 200.0f;
+
+// A small burst and a ring of 5, 6 or 7 orbs by Difficulty.
+constexpr OrdinaryDeath kSatelliteDeath{.ring = {{{5, 6, 7}, {5, 6, 7}, {5, 6, 7}}}};
 
 bool IsSatelliteSpecies(int32_t species) { return species == kSpeciesSatellite || species == kSpeciesSatellite2; }
 
 bool ValidIndex(int32_t index) { return index >= 0 && index < kEnemyChildCount; }
-
-// A ring of small experience items, sized by the difficulty.
-void DropExperienceRing(float x, float y) {
-    int32_t count = 0;
-    float step = 0.0f;
-    switch (Difficulty) {
-        case 1: count = 5; step = 72.0f; break;
-        case 2: count = 6; step = 60.0f; break;
-        case 3: count = 7; step = 51.4f; break;
-        default: return;
-    }
-    for (int32_t i = 0; i < count; ++i) SpawnItem(kItemExperience, x, y, step * static_cast<float>(i));
-}
 
 }  // namespace
 
@@ -44,12 +34,30 @@ void ElementChild::ClearTrail() {
     }
 }
 
+void ElementChild::StepTrail() {
+    for (int i = 0; i < kTrailLength; ++i)
+        if (trailUsed[i] == 1) ++trailAge[i];
+    trailPosition[trailCursor] = Vec3{x, y, z};
+    trailAge[trailCursor] = 0;
+    trailUsed[trailCursor] = 1;
+    trailCursor = trailCursor < kTrailLength - 1 ? trailCursor + 1 : 0;
+}
+
+void ElementChild::Fire() {
+    if (phaseTimer % 2 == 0) StepTrail();
+    FirePattern();
+}
+
 void ElementChild::Update() {
-    if (status.hp > 0) return;
-    SpawnEffect(kEffectEnemyDeath, x, y, z);
-    DropExperienceRing(x, y);
-    Retire(kRetireKilled, 0, 0);
-    ClearTrail();
+    if (status.hp <= 0) {
+        DieOrdinary(kSatelliteDeath);
+        ClearTrail();
+        return;
+    }
+    Fire();
+    if (active == 0) return;   // a dart that has vanished
+    ++phaseTimer;
+    RemoveWhenOutside(kSatelliteMargin, [this] { ClearTrail(); });
 }
 
 void EnemyChild::Draw() {

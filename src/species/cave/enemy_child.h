@@ -2,13 +2,23 @@
 // The satellites the cave's enemies command, in a pool of their own.
 #include <cstdint>
 
-#include "enemy/enemy_base.h"
+#include "enemy/species_kit.h"
 
-class ElementChild : public virtual EnemyBase {
+class ElementChild : public virtual SpeciesKit {
 public:
-    // One frame of a live satellite: one whose HP is gone explodes, drops its
-    // experience ring, pays its reward and frees its entry.
+    // One frame of a live satellite: its fire, age + 1 and the silent removal
+    // 200 pixels outside the playfield; one whose HP is gone explodes, drops
+    // its experience ring, pays its reward and frees its entry.
     void Update();
+    // The trail step on every even age, then the attack pattern.
+    void Fire();
+    // Every recorded point ages by one; the point at the cursor takes the
+    // current position at age 0 and the cursor moves on (9 wraps to 0).
+    void StepTrail();
+    // The attack pattern named by the variant (ids 0..2 the Element's, 11..13
+    // the BigElement's, 21..24 the MagicStone's, 31..44 and 46 the final
+    // boss's); any other id fires nothing and counts nothing.
+    void FirePattern();
     // Empties the trail: cursor, used flags, ages and points 0.
     void ClearTrail();
 

@@ -1,0 +1,61 @@
+#pragma once
+// Set-up for the cave's tests: the pools of the enemy fixture, empty bullet
+// and item pools, the player below the middle of the playfield, and counts of
+// what the satellites and their commanders leave in the pools.
+#include <vector>
+
+#include "core/bullet.h"
+#include "core/random.h"
+#include "enemy/enemy_fixture.h"
+#include "enemy/enemy_ids.h"
+
+class CaveFixture : public EnemyFixture {
+protected:
+    static constexpr Vec3 kPlayer{640.0f, 600.0f, 0.0f};
+
+    void SetUp() override {
+        EnemyFixture::SetUp();
+        ClearBullets();
+        MagnetTimer = 0;
+        Difficulty = 1;
+        EnemyTargetPos = ChildTargetPos = BulletTargetPos = kPlayer;
+    }
+    void TearDown() override {
+        SetRandomScript(nullptr);
+        ClearBullets();
+        MagnetTimer = 0;
+        EnemyTargetPos = ChildTargetPos = BulletTargetPos = Vec3{};
+        EnemyFixture::TearDown();
+    }
+
+    static std::vector<const Bullet*> ActiveBullets() {
+        std::vector<const Bullet*> bullets;
+        for (const Bullet& b : EnemyBulletPool)
+            if (b.active != 0) bullets.push_back(&b);
+        return bullets;
+    }
+    static std::vector<const Item*> ActiveItems(int32_t kind) {
+        std::vector<const Item*> items;
+        for (const Item& it : ItemPool)
+            if (it.active != 0 && it.kind == kind) items.push_back(&it);
+        return items;
+    }
+    static int ActiveEffects(int32_t type) {
+        int n = 0;
+        for (int i = 0; i < kEffectCount; ++i) n += EffectPool.active[i] != 0 && EffectPool.type[i] == type ? 1 : 0;
+        return n;
+    }
+    static int LiveSatellites() {
+        int n = 0;
+        for (const EnemyChild& c : EnemyChildPool) n += c.active != 0 ? 1 : 0;
+        return n;
+    }
+    // One satellite frame; the bullets it fired, taken out of the pool.
+    static std::vector<Bullet> SatelliteFrame() {
+        UpdateEnemyChildren();
+        std::vector<Bullet> fired;
+        for (const Bullet* b : ActiveBullets()) fired.push_back(*b);
+        ClearBullets();
+        return fired;
+    }
+};
