@@ -104,6 +104,11 @@ bool SpeciesKit::FirePair(Shot shot, Muzzle first, Muzzle second) const {
     return FireShot(shot);
 }
 
+Muzzle SpeciesKit::PointAround(float cx, float cy, float rx, float ry, float degrees) {
+    const double a = Radians(degrees);
+    return Muzzle{cx + rx * static_cast<float>(std::cos(a)), cy + ry * static_cast<float>(std::sin(a))};
+}
+
 int32_t SpeciesKit::DifficultyColumn() { return Difficulty >= 1 && Difficulty <= 3 ? Difficulty - 1 : -1; }
 
 bool SpeciesKit::PhaseClockExpired() {

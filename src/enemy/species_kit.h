@@ -180,6 +180,10 @@ public:
     bool FireColumn(Shot shot, int32_t n, float speedStep) const;
     // The shot from `first`, then the same shot from `second`.
     bool FirePair(Shot shot, Muzzle first, Muzzle second) const;
+    // The point at `degrees` round the ellipse of radii (rx, ry) about
+    // (cx, cy): (cx + rx cos a, cy + ry sin a). With rx = ry = r about the
+    // enemy, a muzzle r pixels out along an angle.
+    static Muzzle PointAround(float cx, float cy, float rx, float ry, float degrees);
 
     // ---- Volley timing --------------------------------------------------------
 

@@ -175,3 +175,17 @@ void ReleaseEnemyChildren() {
     for (EnemyChild& c : EnemyChildPool) c.ResetSlot();
     ReleaseTexture(ElementChildTexture);
 }
+
+bool IsSatelliteIndex(int32_t index) { return ValidIndex(index) && IsSatelliteSpecies(EnemyChildPool[index].species); }
+
+int32_t MoveEnemyChildAround(int32_t index, float cx, float cy, float rx, float ry, float degrees, float rotation) {
+    const Muzzle p = SpeciesKit::PointAround(cx, cy, rx, ry, degrees);
+    return MoveEnemyChild(index, p.x, p.y, rotation);
+}
+
+void RemoveEnemyChildren(int32_t* indices, int32_t count, int32_t mode) {
+    for (int32_t i = 0; i < count; ++i) {
+        if (indices[i] != -1) RemoveEnemyChild(indices[i], mode);
+        indices[i] = -1;
+    }
+}

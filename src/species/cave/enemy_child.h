@@ -1,5 +1,6 @@
 #pragma once
 // The satellites the cave's enemies command, in a pool of their own.
+#include <cstddef>
 #include <cstdint>
 
 #include "enemy/species_kit.h"
@@ -57,6 +58,9 @@ int32_t MoveEnemyChild(int32_t index, float x, float y, float rotation);
 // pool update); any other mode removes it at once with a small explosion and
 // no reward. An index outside 0..39 or a free entry is left alone.
 void RemoveEnemyChild(int32_t index, int32_t mode);
+// RemoveEnemyChild's modes.
+constexpr int32_t kChildRemoveSilently = 0;   // at once, with a small burst, no reward
+constexpr int32_t kChildKill = 1;             // dies at the next pool update with its drops and reward
 // The satellite's position; zeros for an index outside the pool.
 Vec3 GetEnemyChildPosition(int32_t index);
 // Once per frame: target point, species update, the gauge mirror and the
@@ -68,3 +72,17 @@ void ClearEnemyChildren();
 
 // At shutdown: empties all 40 entries and releases the satellite sheet.
 void ReleaseEnemyChildren();
+
+// ---- For the commanders ------------------------------------------------------
+
+// True when the index names an entry of species 101 or 102.
+bool IsSatelliteIndex(int32_t index);
+// MoveEnemyChild to the point `degrees` round the ellipse of radii (rx, ry)
+// about (cx, cy).
+int32_t MoveEnemyChildAround(int32_t index, float cx, float cy, float rx, float ry, float degrees, float rotation);
+// RemoveEnemyChild(index, mode) for every index other than -1; each becomes -1.
+void RemoveEnemyChildren(int32_t* indices, int32_t count, int32_t mode);
+template <std::size_t N>
+void RemoveEnemyChildren(int32_t (&indices)[N], int32_t mode) {
+    RemoveEnemyChildren(indices, static_cast<int32_t>(N), mode);
+}

@@ -50,12 +50,20 @@ protected:
         for (const EnemyChild& c : EnemyChildPool) n += c.active != 0 ? 1 : 0;
         return n;
     }
-    // One satellite frame; the bullets it fired, taken out of the pool.
-    static std::vector<Bullet> SatelliteFrame() {
-        UpdateEnemyChildren();
+    // The bullets in the pool, taken out of it.
+    static std::vector<Bullet> TakeBullets() {
         std::vector<Bullet> fired;
         for (const Bullet* b : ActiveBullets()) fired.push_back(*b);
         ClearBullets();
         return fired;
+    }
+    // One frame of the satellites, or of the enemy pool; what it fired.
+    static std::vector<Bullet> SatelliteFrame() {
+        UpdateEnemyChildren();
+        return TakeBullets();
+    }
+    static std::vector<Bullet> EnemyFrame() {
+        UpdateEnemies();
+        return TakeBullets();
     }
 };
