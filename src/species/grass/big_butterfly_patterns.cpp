@@ -1,7 +1,5 @@
 // The day mid-boss's volleys. Every bullet is a pattern bullet leaving from
 // the enemy's position unless a muzzle is named.
-#include <cmath>
-
 #include "species/grass/big_butterfly.h"
 
 namespace {
@@ -46,11 +44,6 @@ struct TripletRow {
     float speedStep;
 };
 constexpr TripletRow kTriplets[3] = {{1, 0.0f}, {2, 4.0f}, {3, 2.0f}};
-
-Muzzle Around(float x, float y, float degrees, float rx, float ry) {
-    const double a = static_cast<double>(degrees * kDegToRad);
-    return Muzzle{x + static_cast<float>(rx * std::cos(a)), y + static_cast<float>(ry * std::sin(a))};
-}
 
 }   // namespace
 
@@ -104,14 +97,14 @@ void BigButterFly::FireAimedFans(int32_t column) {
 void BigButterFly::FireTwinSpinners(int32_t column) {
     const int32_t c = shotCounter;
     if (c >= kCycleFiring || c % kVolleyPeriods[column] != 0) return;
-    Shot shot{.from = Around(x, y, -75.0f, 60.0f, 30.0f),
+    Shot shot{.from = PointAround(x, y, 60.0f, 30.0f, -75.0f),
               .speed = 6.0f,
               .look = kLookL1,
               .aimed = true,
               .behaviour = kSpinnerBehaviour,
               .pattern = true};
     FireRing(shot, 4, spinAngle, 90.0f);
-    shot.from = Around(x, y, -105.0f, 60.0f, 30.0f);
+    shot.from = PointAround(x, y, 60.0f, 30.0f, -105.0f);
     FireRing(shot, 4, -spinAngle, -90.0f);
     spinAngle += toggle == 0 ? kSpinnerTurns[column] : -kSpinnerTurns[column];
 }

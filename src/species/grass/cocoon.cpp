@@ -1,7 +1,5 @@
 #include "species/grass/cocoon.h"
 
-#include <cmath>
-
 namespace {
 
 constexpr float kFiringLine = 360.0f;    // a cocoon below this line holds its fire
@@ -31,9 +29,8 @@ int32_t Cocoon::SinkAndPickRoutine() {
 }
 
 Muzzle Cocoon::AroundMuzzle(float degrees, float radius) const {
-    const double a = static_cast<double>(degrees * kDegToRad);
     const Muzzle c = CocoonMuzzle();
-    return Muzzle{c.x + static_cast<float>(radius * std::cos(a)), c.y + static_cast<float>(radius * std::sin(a))};
+    return PointAround(c.x, c.y, radius, radius, degrees);
 }
 
 void Cocoon::FireSideStreams(Shot shot, float angle, int32_t n, float speedStep) const {
