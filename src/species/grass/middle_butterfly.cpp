@@ -1,16 +1,26 @@
 #include "species/grass/middle_butterfly.h"
 
-#include "core/game_codes.h"
 #include "enemy/enemy_ids.h"
 #include "enemy/enemy_stats.h"
 
-void MiddleButterFly::InitStatus(int32_t slot, int32_t level) { ApplySpeciesStats(slot, kSpeciesMiddleButterFly, level); }
+namespace {
 
-void MiddleButterFly::Update() {
-    if (status.hp < 1) Retire(kRetireKilled, 0, 0);
+// The butterfly's arcs: 9 - 0.075 t pixels a frame sideways.
+constexpr MiddleArcSpeed kButterFlyArc{9.0f, 0.075f};
+
+}   // namespace
+
+void MiddleButterFly::InitStatus(int32_t slot, int32_t level) {
+    ApplySpeciesStats(slot, kSpeciesMiddleButterFly, level);
 }
 
-void MiddleButterFly::DrawMiddleButterFlyMoth() {
-    const int32_t left = 256 * (animFrame / 4);
-    DrawSheetCell(Rect{left, 0, left + 256, 256}, 128.0f, 128.0f, 1.5f, 1.0f);
+void MiddleButterFly::Update() {
+    RunOrdinaryFrame(kMiddleFlyerRules, [this] { MoveAndFire(); });
+}
+
+void MiddleButterFly::MoveAndFire() {
+    static constexpr void (MiddleButterFly::*kRoutines[6])() = {
+        &MiddleButterFly::FireGrade1Route1, &MiddleButterFly::FireGrade1Route2, &MiddleButterFly::FireGrade1Route3,
+        &MiddleButterFly::FireGrade2Route1, &MiddleButterFly::FireGrade2Route2, &MiddleButterFly::FireGrade2Route3};
+    FlyMiddlePathAndFire(*this, kButterFlyArc, kRoutines);
 }
