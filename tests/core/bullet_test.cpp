@@ -32,6 +32,8 @@ protected:
         BaseScore = 0;
         Difficulty = 1;
     }
+    // The stand-in sheets go with the test: no bullet may be left pointing at them.
+    void TearDown() override { ClearBullets(); }
 };
 
 int ActiveEnemyBullets() {

@@ -43,7 +43,11 @@ protected:
         SpriteBatch->ClearRecords();
     }
 
-    void TearDown() override { SpriteBatch->StopRecording(); }
+    // Nothing a test fired or spawned stays for the next one.
+    void TearDown() override {
+        SpriteBatch->StopRecording();
+        testsupport::ResetPlayState();
+    }
 
     static void ResetScorePopups() {
         for (ScorePopup& p : ScorePopupPool) {

@@ -1,15 +1,19 @@
 #include "species/grass/day_cocoon.h"
 
-#include "core/game_codes.h"
 #include "enemy/enemy_ids.h"
 #include "enemy/enemy_stats.h"
 
 void DayCocoon::InitStatus(int32_t slot, int32_t level) { ApplySpeciesStats(slot, kSpeciesDayCocoon, level); }
 
 void DayCocoon::Update() {
-    if (status.hp < 1) Retire(kRetireKilled, 0, 0);
+    RunOrdinaryFrame(kCocoonRules, [this] { MoveAndFire(); });
 }
 
-void DayCocoon::DrawDayNightCocoon() {
-    DrawSheetCell(Rect{0, 64, 64, 128}, 32.0f, 32.0f, 2.0f, 2.0f);
+void DayCocoon::MoveAndFire() {
+    using Routine = void (DayCocoon::*)();
+    static constexpr Routine kRoutines[6] = {&DayCocoon::FireGrade1Route1, &DayCocoon::FireGrade1Route2,
+                                             &DayCocoon::FireGrade1Route3, &DayCocoon::FireGrade2Route1,
+                                             &DayCocoon::FireGrade2Route2, &DayCocoon::FireGrade2Route3};
+    const int32_t routine = SinkAndPickRoutine();
+    if (routine >= 0) (this->*kRoutines[routine])();
 }

@@ -1,11 +1,19 @@
 #include "species/grass/night_cocoon.h"
 
-#include "core/game_codes.h"
 #include "enemy/enemy_ids.h"
 #include "enemy/enemy_stats.h"
 
 void NightCocoon::InitStatus(int32_t slot, int32_t level) { ApplySpeciesStats(slot, kSpeciesNightCocoon, level); }
 
 void NightCocoon::Update() {
-    if (status.hp < 1) Retire(kRetireKilled, 0, 0);
+    RunOrdinaryFrame(kCocoonRules, [this] { MoveAndFire(); });
+}
+
+void NightCocoon::MoveAndFire() {
+    using Routine = void (NightCocoon::*)();
+    static constexpr Routine kRoutines[6] = {&NightCocoon::FireGrade1Route1, &NightCocoon::FireGrade1Route2,
+                                             &NightCocoon::FireGrade1Route3, &NightCocoon::FireGrade2Route1,
+                                             &NightCocoon::FireGrade2Route2, &NightCocoon::FireGrade2Route3};
+    const int32_t routine = SinkAndPickRoutine();
+    if (routine >= 0) (this->*kRoutines[routine])();
 }
