@@ -3,7 +3,10 @@
 #include <cstring>
 
 #include "app/game.h"
-#include "core/fade.h"
+#include "core/field_globals.h"
+#include "core/player.h"
+#include "enemy/enemy.h"
+#include "enemy/enemy_ids.h"
 
 namespace {
 
@@ -11,6 +14,7 @@ constexpr int16_t kStickFull = 30000;
 constexpr uint8_t kTriggerFull = 255;
 constexpr int kBackChancePercent = 1;
 constexpr int kMaxHold = 40;  // BACK quits after 60 frames held
+constexpr float kAimSlack = 16.0f;
 
 // Holds for a range of frames by scene: [min, max] held, then [min, max] let go.
 struct Timing {
@@ -37,10 +41,28 @@ uint32_t InputPolicy::Weighted(const Pick* picks, int count) {
     return 0;
 }
 
+// The x of the live boss or mid-boss with the most HP; false when there is none.
+bool BossX(float* x) {
+    const Enemy* boss = nullptr;
+    for (const Enemy& e : EnemyPool)
+        if (e.active != 0 && IsBossSpecies(e.species) && (boss == nullptr || e.status.maxHp > boss->status.maxHp))
+            boss = &e;
+    if (boss != nullptr) *x = boss->x;
+    return boss != nullptr;
+}
+
 uint32_t InputPolicy::ChoosePlayIntents() {
     static constexpr uint32_t kHeadings[9] = {0,         kUp,         kDown,         kLeft,        kRight,
                                               kUp | kLeft, kUp | kRight, kDown | kLeft, kDown | kRight};
     uint32_t intents = kHeadings[Below(9)];
+    // Mostly under the boss while there is one: a field holds until it goes.
+    float bossX = 0.0f;
+    if (BossX(&bossX) && Chance(60)) {
+        const float dx = bossX - ThePlayer.x;
+        intents &= kUp | kDown;
+        if (dx < -kAimSlack) intents |= kLeft;
+        if (dx > kAimSlack) intents |= kRight;
+    }
     if (Chance(85)) intents |= kConfirm;
     if (Chance(15)) intents |= kCancel;
     if (Chance(4)) intents |= kSword;
@@ -50,42 +72,72 @@ uint32_t InputPolicy::ChoosePlayIntents() {
     return intents;
 }
 
+uint32_t InputPolicy::TitleIntents(const Game& game) {
+    const int32_t selection = game.titleMenu.selection;
+    // Now and then a stray step of the cursor; never a decision on quit.
+    if (Chance(15)) return selection == 3 ? kUp : Chance(50) ? kUp : kDown;
+    const int32_t wanted = wantCredits_ ? 2 : 1;
+    if (selection < wanted) return kDown;
+    if (selection > wanted) return kUp;
+    return kConfirm;
+}
+
+// The field the map visit is for: of the fields open, one of those entered
+// least so far.
+int32_t InputPolicy::ChooseField() {
+    const bool canyonOpen = FieldClearFlags[0] == 1 || FieldClearFlags[1] == 1;
+    const bool caveOpen = FieldClearFlags[2] == 1 || FieldClearFlags[3] == 1;
+    const int open = caveOpen ? 5 : canyonOpen ? 4 : 2;
+    int32_t chosen = 0;
+    int ties = 0;
+    for (int32_t field = 1; field <= open; ++field) {
+        if (chosen != 0 && fieldEntries_[field] > fieldEntries_[chosen]) continue;
+        ties = chosen != 0 && fieldEntries_[field] == fieldEntries_[chosen] ? ties + 1 : 1;
+        if (ties == 1 || Below(ties) == 0) chosen = field;
+    }
+    return chosen;
+}
+
+uint32_t InputPolicy::MapIntents(const FieldMapScene& map) {
+    static constexpr Pick kAnyLocation[] = {{30, kRight}, {25, kLeft}, {40, kConfirm}, {5, kMenu}};
+    static constexpr Pick kAnyRing[] = {{20, kLeft}, {20, kRight}, {50, kConfirm}, {10, kCancel}};
+    static constexpr Pick kMenuRows[] = {{25, kDown}, {15, kUp}, {40, kConfirm}, {20, kCancel}};
+    static constexpr Pick kBoards[] = {{15, kUp},      {20, kDown},    {10, kLeft},  {10, kRight},
+                                       {20, kConfirm}, {15, kCancel}, {5, kPrevTab}, {5, kNextTab}};
+    if (targetField_ == 0) targetField_ = ChooseField();
+    const int32_t location = targetField_ <= 2 ? 0 : targetField_ <= 4 ? 1 : 2;
+    const int32_t timeOfDay = targetField_ % 2 == 1 ? 1 : 2;
+    // One choice in five is the map's random one, the others head for the field.
+    const bool stray = Chance(20);
+    switch (map.mode) {
+        case kMapLocationSelect:
+            if (stray) return Weighted(kAnyLocation, 4);
+            return map.locationCursor < location ? kRight : map.locationCursor > location ? kLeft : kConfirm;
+        case kMapTimeRing:
+            if (stray) return Weighted(kAnyRing, 4);
+            return map.timeOfDay != timeOfDay ? kRight : kConfirm;
+        case kMapDifficultyRing:
+            return Weighted(kAnyRing, 4);
+        case kMapMainMenu:
+            return Weighted(kMenuRows, 4);
+        case kMapEntering:
+            return 0;
+        default:
+            return Weighted(kBoards, 8);
+    }
+}
+
 uint32_t InputPolicy::ChooseIntents(const Game& game) {
     switch (game.scene) {
-        // Title: decide, but move off the quit line first.
-        case kSceneTitle: {
-            if (game.titleMenu.selection == 3) return kUp;
-            static constexpr Pick kTitle[] = {{55, kConfirm}, {35, kDown}, {10, kUp}};
-            return Weighted(kTitle, 3);
-        }
+        // Title: the start or, now and then, the credits.
+        case kSceneTitle:
+            return TitleIntents(game);
         // Credits: back to the title.
         case kSceneCredits:
             return kConfirm;
-        // Field map: by the mode, mostly towards a field.
+        // Field map: mostly towards the field chosen for this visit.
         case kSceneFieldMap:
-            switch (game.fieldMap.mode) {
-                case kMapLocationSelect: {
-                    static constexpr Pick kLocation[] = {{35, kRight}, {10, kLeft}, {45, kConfirm}, {10, kMenu}};
-                    return Weighted(kLocation, 4);
-                }
-                case kMapTimeRing:
-                case kMapDifficultyRing: {
-                    static constexpr Pick kRing[] = {{20, kLeft}, {20, kRight}, {50, kConfirm}, {10, kCancel}};
-                    return Weighted(kRing, 4);
-                }
-                case kMapMainMenu: {
-                    static constexpr Pick kMenuRows[] = {{25, kDown}, {15, kUp}, {40, kConfirm}, {20, kCancel}};
-                    return Weighted(kMenuRows, 4);
-                }
-                case kMapEntering:
-                    return 0;
-                default: {
-                    static constexpr Pick kBoards[] = {{15, kUp},      {20, kDown},   {10, kLeft},
-                                                       {10, kRight},   {20, kConfirm}, {15, kCancel},
-                                                       {5, kPrevTab}, {5, kNextTab}};
-                    return Weighted(kBoards, 8);
-                }
-            }
+            return MapIntents(game.fieldMap);
         // Play: move, fire and the knight's other controls.
         case kScenePlay:
             return ChoosePlayIntents();
@@ -93,6 +145,16 @@ uint32_t InputPolicy::ChooseIntents(const Game& game) {
         default:
             return static_cast<uint32_t>(Below(1 << 11));
     }
+}
+
+void InputPolicy::NoteScene(const Game& game) {
+    if (game.scene == lastScene_) return;
+    lastScene_ = game.scene;
+    // The run opens with a look at the credits; later titles now and then.
+    if (game.scene == kSceneTitle) wantCredits_ = !creditsSeen_ || Chance(40);
+    if (game.scene == kSceneCredits) creditsSeen_ = true;
+    if (game.scene == kScenePlay && CurrentField >= 1 && CurrentField <= 5) ++fieldEntries_[CurrentField];
+    if (game.scene == kSceneFieldMap) targetField_ = 0;
 }
 
 void InputPolicy::ChooseAction(const Game& game) {
@@ -156,6 +218,7 @@ void InputPolicy::Hold(uint32_t intents, bool inField) {
 }
 
 void InputPolicy::Apply(const Game& game) {
+    NoteScene(game);
     if (holdFrames_ == 0 && restFrames_ == 0) ChooseAction(game);
     std::memset(KeyboardState, 0, sizeof(KeyboardState));
     PadState = PadStateRecord{};

@@ -3,18 +3,23 @@
 // getting on with the game. Each choice is an action (a few keys or pad
 // controls, all on the keyboard or all on the pad) held for some frames and
 // then let go for some frames, so that menus see both presses and releases.
-//   title: mostly decide, sometimes the cursor (never deciding on quit);
-//   credits: decide; field map: by its mode, mostly confirm, often right on
-//   the location select (towards the newest location), the rings turned and
-//   the boards, shop and equipment visited now and then; play: a random
-//   heading, fire held most of the time, now and then slow, sword, skills and
-//   skill choice; ending: anything. The pad's BACK is pressed now and then,
-//   never for the 60 frames that quit.
+//   title: the credits first on the run's first visit, later now and then,
+//   else start, with a stray cursor step now and then, never deciding on
+//   quit; credits: decide;
+//   field map: each visit heads for one of the open fields entered least so
+//   far (cursor, time ring, confirm), with one choice in five a random one of
+//   the mode's, a random difficulty, and now and then the main menu with the
+//   status board, equipment and shop; play: a random heading (while a boss
+//   or mid-boss lives, mostly towards its x), fire held most of the time,
+//   now and then slow, sword, skills and skill choice; ending:
+//   anything. The pad's BACK is pressed now and then, never for the 60
+//   frames that quit.
 #include <cstdint>
 #include <random>
 
 #include "platform/input.h"
 
+class FieldMapScene;
 class Game;
 
 class InputPolicy {
@@ -48,7 +53,12 @@ private:
     };
 
     void ChooseAction(const Game& game);
+    // Keeps count of the scenes and fields the game enters.
+    void NoteScene(const Game& game);
     uint32_t ChooseIntents(const Game& game);
+    uint32_t TitleIntents(const Game& game);
+    uint32_t MapIntents(const FieldMapScene& map);
+    int32_t ChooseField();
     uint32_t ChoosePlayIntents();
     uint32_t Weighted(const Pick* picks, int count);
     bool Chance(int percent) { return Below(100) < percent; }
@@ -63,4 +73,9 @@ private:
     int holdFrames_ = 0;
     int restFrames_ = 0;
     bool backHeld_ = false;
+    int32_t lastScene_ = 0;
+    bool wantCredits_ = false;
+    bool creditsSeen_ = false;
+    int32_t targetField_ = 0;     // 0: not chosen yet on this visit to the map
+    long fieldEntries_[6] = {};   // by field id
 };

@@ -36,10 +36,11 @@ const char kHelp[] =
     "difficulty rings and now and then opens the status board, the equipment\n"
     "and the shop; in a field it moves in a random heading with fire held most\n"
     "of the time, now and then slow, the sword, a skill or the skill choice.\n"
-    "Half the fields, chosen at random, are played with the knight's HP topped\n"
-    "up after every frame, so that the run gets through the canyon and the\n"
-    "cave to the ending; in the others he may fall. The pad's BACK is pressed\n"
-    "now and then, never long enough to quit.\n"
+    "Half the fields, chosen at random, are played with the knight kept\n"
+    "untouchable (his invincibility set again after every frame), so that the\n"
+    "run gets through the canyon and the cave to the ending; in the others he\n"
+    "takes every hit and may fall. The pad's BACK is pressed now and then,\n"
+    "never long enough to quit.\n"
     "\n"
     "After every frame it checks that no pool holds more than its size and\n"
     "the enemies' draw list is sound, that no live object stands at a NaN or\n"
@@ -121,7 +122,7 @@ int Soak(const Options& o, Game& game) {
             break;
         }
         if (game.scene == kScenePlay && before != kScenePlay) guarded = policy.Below(100) < kGuardedPercent;
-        if (guarded && game.scene == kScenePlay && ThePlayer.status.hp > 0) ThePlayer.status.hp = ThePlayer.status.maxHp;
+        if (guarded && game.scene == kScenePlay) ThePlayer.invincible = 1;
         fault = checks.AfterFrame(game, before);
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
