@@ -1,13 +1,15 @@
 #include "core/high_score.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <string>
+#include <iterator>
 
 #include "core/common_textures.h"
 #include "core/saturate.h"
 #include "core/score.h"
+#include "platform/file_io.h"
 #include "platform/graphics.h"
 
 int32_t HighScoreTable[kFieldCount] = {};
@@ -19,36 +21,116 @@ HighScoreWriter HighScoreWrite = WriteHighScoreLines;
 
 namespace {
 
+// The game writes at most 11 characters a line ("-2147483648"); a line longer
+// than this is not a score and reads 0.
+constexpr int kMaxLineLength = 32;
+// Five lines need far fewer bytes; the file is never read further than this.
+constexpr int kMaxFileBytes = 4096;
+
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
-// One line without its newline; false at the end of the file.
-bool ReadLine(std::FILE* file, std::string& line) {
-    line.clear();
-    int c = 0;
-    while ((c = std::fgetc(file)) != EOF) {
-        if (c == '\n') return true;
-        line.push_back(static_cast<char>(c));
+// The lines of the high-score file, each ended by "\n", "\r\n" or a lone "\r",
+// read with a bounded budget of bytes.
+class LineReader {
+public:
+    explicit LineReader(std::FILE* file) : file_(file) {}
+
+    // One line into `text` (at most kMaxLineLength characters and a NUL). False
+    // when no line is left: at the end of the file, or when the budget ends
+    // before the line does. A longer line comes back as "", which reads 0.
+    bool Read(char (&text)[kMaxLineLength + 1]) {
+        int length = 0;
+        bool tooLong = false;
+        bool any = false;
+        for (;;) {
+            const int c = Next();
+            if (c == EOF) {
+                if (cut_ || !any) return false;
+                break;
+            }
+            any = true;
+            if (c == '\n') break;
+            if (c == '\r') {
+                SkipLineFeed();
+                break;
+            }
+            if (length < kMaxLineLength) {
+                text[length++] = static_cast<char>(c);
+            } else {
+                tooLong = true;
+            }
+        }
+        text[tooLong ? 0 : length] = '\0';
+        return true;
     }
-    return !line.empty();
+
+private:
+    // The next byte, or EOF at the end of the file or of the budget.
+    int Next() {
+        const int c = std::fgetc(file_);
+        if (c == EOF) return EOF;
+        if (budget_ == 0) {
+            cut_ = true;
+            return EOF;
+        }
+        --budget_;
+        return c;
+    }
+    // A "\n" right after a "\r" ends the same line.
+    void SkipLineFeed() {
+        const int c = std::fgetc(file_);
+        if (c == '\n' && budget_ > 0) {
+            --budget_;
+        } else if (c != EOF) {
+            std::ungetc(c, file_);
+        }
+    }
+
+    std::FILE* file_;
+    int budget_ = kMaxFileBytes;
+    bool cut_ = false;
+};
+
+// Reads the file's scores into `scores` in field order; returns how many lines
+// the file supplied, or -1 when there is no regular file to read.
+int ReadHighScoreFile(int32_t (&scores)[kFieldCount]) {
+    std::FILE* file = OpenRegularFile(kHighScorePath);
+    if (file == nullptr) return -1;
+    LineReader reader(file);
+    char text[kMaxLineLength + 1];
+    int lines = 0;
+    while (lines < kFieldCount && reader.Read(text)) scores[lines++] = ParseHighScoreLine(text);
+    std::fclose(file);
+    return lines;
 }
 
 void ReadHighScores() {
-    std::FILE* file = std::fopen(kHighScorePath, "r");
-    if (file == nullptr) return;
-    std::string line;
+    int32_t scores[kFieldCount] = {};
     // A line the file does not have reads as 0.
-    for (int32_t& score : HighScoreTable) score = ReadLine(file, line) ? ParseHighScoreLine(line.c_str()) : 0;
-    std::fclose(file);
+    if (ReadHighScoreFile(scores) < 0) return;
+    std::copy(std::begin(scores), std::end(scores), HighScoreTable);
+}
+
+// Another copy of the game may have saved since this one read the file: the
+// stored scores are read again and, line by line, the better one is kept. True
+// when the table holds a score the file does not.
+bool MergeStoredScores() {
+    int32_t stored[kFieldCount] = {};
+    const int lines = ReadHighScoreFile(stored);
+    bool beaten = lines < kFieldCount;
+    for (int i = 0; i < lines; ++i) {
+        beaten = beaten || HighScoreTable[i] > stored[i];
+        HighScoreTable[i] = std::max(HighScoreTable[i], stored[i]);
+    }
+    return beaten;
 }
 
 // The five bests go to a file beside the old one, which is replaced only once
 // the new one is complete; on any failure the old file stays as it was.
 void WriteHighScoreFile() {
-    std::FILE* file = std::fopen(kHighScoreTempPath, "w");
-    if (file == nullptr) return;
-    const bool written = HighScoreWrite(file, HighScoreTable, kFieldCount);
-    const bool closed = std::fclose(file) == 0;
-    if (!written || !closed || std::rename(kHighScoreTempPath, kHighScorePath) != 0) std::remove(kHighScoreTempPath);
+    ReplaceFile(
+        kHighScorePath, kHighScoreTempPath,
+        [](std::FILE* file, const void*) { return HighScoreWrite(file, HighScoreTable, kFieldCount); }, nullptr);
 }
 
 }  // namespace
@@ -84,7 +166,7 @@ void SaveHighScore(int32_t fieldIndex) {
     const int32_t total = FieldTotal(NoHitBonus(fieldIndex + 1, HitsTakenCount));
     if (HighScoreTable[fieldIndex] >= total) return;
     HighScoreTable[fieldIndex] = total;
-    WriteHighScoreFile();
+    if (MergeStoredScores()) WriteHighScoreFile();
 }
 
 bool LoadBonusAndHighScores() {

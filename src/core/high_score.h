@@ -10,7 +10,10 @@ class Texture;
 extern int32_t HighScoreTable[kFieldCount];
 extern Texture* BonusTextTexture;
 
-// Stores the field's total when it beats the best and rewrites the file.
+// Stores the field's total when it beats the best and rewrites the file,
+// keeping line by line the better of the table and what the file holds now
+// (another copy of the game may have saved since). A file left with nothing
+// to gain, or one the player may not write, is not touched.
 void SaveHighScore(int32_t fieldIndex);
 // One line of the high-score file (without its newline) as a score: leading
 // blanks, an optional sign and digits; anything else ends the number; no
@@ -25,6 +28,7 @@ extern HighScoreWriter HighScoreWrite;
 extern const char* const kHighScorePath;
 extern const char* const kHighScoreTempPath;
 
-// The score popups' sheet, then the best scores from "Data/HighScore.txt";
-// false only when the sheet is missing.
+// The score popups' sheet, then the best scores from "Data/HighScore.txt"
+// (a regular file only; lines end with "\n", "\r\n" or a lone "\r"; a line
+// too long for a score reads 0); false only when the sheet is missing.
 bool LoadBonusAndHighScores();

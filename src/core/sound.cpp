@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "platform/audio.h"
+#include "platform/file_io.h"
+#include "platform/system.h"
 
 Sound SoundTable[kSoundCount];
 Sound& FieldMapBgm = SoundTable[0];
@@ -56,18 +58,33 @@ uint32_t ReadU32(const uint8_t* p) {
            (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
 }
 
-bool ReadWholeFile(const char* path, std::vector<uint8_t>* bytes) {
-    std::FILE* f = std::fopen(path, "rb");
-    if (f == nullptr) return false;
-    // One buffer of the file's size, filled by one read.
-    bool ok = std::fseek(f, 0, SEEK_END) == 0;
-    const long size = ok ? std::ftell(f) : -1;
-    ok = size >= 0 && std::fseek(f, 0, SEEK_SET) == 0;
+WaveFormat FormatOf(const WavData& wav) {
+    WaveFormat format;
+    format.formatTag = wav.formatTag;
+    format.channels = wav.channels;
+    format.samplesPerSec = wav.samplesPerSec;
+    format.avgBytesPerSec = wav.avgBytesPerSec;
+    format.blockAlign = wav.blockAlign;
+    format.bitsPerSample = wav.bitsPerSample;
+    return format;
+}
+
+// The header and the samples of a WAV file, reading no more than the header
+// promises. False for anything but a regular file, a header we cannot play, or
+// samples too many for the device once converted (a file at a very low rate
+// would be resampled into gigabytes).
+bool ReadWavFile(const char* path, WavData* wav, std::vector<uint8_t>* samples) {
+    uint64_t size = 0;
+    std::FILE* file = OpenRegularFile(path, &size);
+    if (file == nullptr) return false;
+    uint8_t header[kCanonicalHeaderBytes];
+    bool ok = std::fread(header, 1, sizeof(header), file) == sizeof(header) && ParseWavHeader(header, size, wav) &&
+              ConvertedSoundBytes(FormatOf(*wav), wav->dataBytes, AudioDeviceRate()) <= kMaxConvertedSoundBytes;
     if (ok) {
-        bytes->resize(static_cast<size_t>(size));
-        ok = std::fread(bytes->data(), 1, bytes->size(), f) == bytes->size();
+        samples->resize(wav->dataBytes);
+        ok = std::fread(samples->data(), 1, samples->size(), file) == samples->size();
     }
-    std::fclose(f);
+    std::fclose(file);
     return ok;
 }
 
@@ -80,27 +97,33 @@ int32_t VolumeFromLinear(float v) {
     return static_cast<int32_t>(hundredths);
 }
 
-bool ParseWav(const uint8_t* bytes, uint64_t size, WavData* out) {
-    if (bytes == nullptr || size < kCanonicalHeaderBytes) return false;
+bool ParseWavHeader(const uint8_t* header, uint64_t fileSize, WavData* out) {
+    if (header == nullptr || fileSize < kCanonicalHeaderBytes) return false;
     WavData w{};
-    w.formatTag = ReadU16(bytes + 20);
-    w.channels = ReadU16(bytes + 22);
-    w.samplesPerSec = ReadU32(bytes + 24);
-    w.avgBytesPerSec = ReadU32(bytes + 28);
-    w.blockAlign = ReadU16(bytes + 32);
-    w.bitsPerSample = ReadU16(bytes + 34);
+    w.formatTag = ReadU16(header + 20);
+    w.channels = ReadU16(header + 22);
+    w.samplesPerSec = ReadU32(header + 24);
+    w.avgBytesPerSec = ReadU32(header + 28);
+    w.blockAlign = ReadU16(header + 32);
+    w.bitsPerSample = ReadU16(header + 34);
     if (w.formatTag != 1) return false;
     if (w.channels != 1 && w.channels != 2) return false;
     if (w.bitsPerSample != 8 && w.bitsPerSample != 16) return false;
     if (w.blockAlign != w.channels * (w.bitsPerSample / 8)) return false;
     if (w.samplesPerSec < 1000 || w.samplesPerSec > 192000) return false;
-    uint64_t data = ReadU32(bytes + 40);
-    const uint64_t available = size - kCanonicalHeaderBytes;
+    uint64_t data = ReadU32(header + 40);
+    const uint64_t available = fileSize - kCanonicalHeaderBytes;
     if (data > available) data = available;
     data -= data % w.blockAlign;
     w.dataBytes = static_cast<uint32_t>(data);
-    w.samples = bytes + kCanonicalHeaderBytes;
+    w.samples = nullptr;
     *out = w;
+    return true;
+}
+
+bool ParseWav(const uint8_t* bytes, uint64_t size, WavData* out) {
+    if (!ParseWavHeader(bytes, size, out)) return false;
+    out->samples = bytes + kCanonicalHeaderBytes;
     return true;
 }
 
@@ -110,19 +133,15 @@ bool Sound::Load(const char* path, float loadVolume) {
         AudioAcquire();
         hasDevice = true;
     }
-    std::vector<uint8_t> bytes;
-    if (!ReadWholeFile(path, &bytes)) return false;
     WavData wav;
-    if (!ParseWav(bytes.data(), bytes.size(), &wav)) return false;
-    WaveFormat format;
-    format.formatTag = wav.formatTag;
-    format.channels = wav.channels;
-    format.samplesPerSec = wav.samplesPerSec;
-    format.avgBytesPerSec = wav.avgBytesPerSec;
-    format.blockAlign = wav.blockAlign;
-    format.bitsPerSample = wav.bitsPerSample;
-    buffer = CreateSoundBuffer(format, wav.samples, wav.dataBytes);
-    if (buffer == nullptr) return false;
+    std::vector<uint8_t> samples;
+    SoundBuffer* loaded = nullptr;
+    if (ReadWavFile(path, &wav, &samples)) loaded = CreateSoundBuffer(FormatOf(wav), samples.data(), samples.size());
+    if (loaded == nullptr) {
+        NoteFailedFile(path);
+        return false;
+    }
+    buffer = loaded;
     initialVolume = VolumeFromLinear(loadVolume);
     volume = initialVolume;
     buffer->SetVolume(volume);

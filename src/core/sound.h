@@ -31,12 +31,14 @@ struct WavData {
     uint16_t formatTag, channels, blockAlign, bitsPerSample;
     uint32_t samplesPerSec, avgBytesPerSec;
     uint32_t dataBytes;           // whole blocks only
-    const uint8_t* samples;       // points into the bytes given to ParseWav
+    const uint8_t* samples;       // points into the bytes given to ParseWav (null from ParseWavHeader)
 };
 // Checks the canonical header: at least 44 bytes, PCM, 1 or 2 channels, 8 or
 // 16 bits, a block size that matches, a plausible rate. The data size is the
 // header's, cut to what the file holds and rounded down to whole blocks.
 bool ParseWav(const uint8_t* bytes, uint64_t size, WavData* out);
+// The same from the 44 header bytes alone and the file's size (no samples yet).
+bool ParseWavHeader(const uint8_t* header, uint64_t fileSize, WavData* out);
 
 constexpr int kSoundCount = 13;
 extern Sound SoundTable[kSoundCount];

@@ -59,18 +59,23 @@ float VolumeToGain(int32_t hundredthsOfDb) {
     return std::pow(10.0f, static_cast<float>(hundredthsOfDb) / 2000.0f);
 }
 
+uint64_t ConvertedSoundBytes(const WaveFormat& format, uint64_t bytes, int rate) {
+    if (format.formatTag != 1 || (format.channels != 1 && format.channels != 2) ||
+        (format.bitsPerSample != 8 && format.bitsPerSample != 16) || format.samplesPerSec == 0 || rate <= 0) {
+        return 0;
+    }
+    const uint64_t frameBytes = uint64_t{format.channels} * (format.bitsPerSample / 8);
+    const uint64_t outFrames = bytes / frameBytes * static_cast<uint64_t>(rate) / format.samplesPerSec;
+    return outFrames * 2 * sizeof(float);
+}
+
 std::vector<float> ConvertToDeviceFormat(const WaveFormat& format, const uint8_t* data, size_t bytes,
                                          int rate) {
-    if (format.formatTag != 1 || (format.channels != 1 && format.channels != 2) ||
-        (format.bitsPerSample != 8 && format.bitsPerSample != 16) || format.samplesPerSec == 0 || rate <= 0 ||
-        data == nullptr) {
-        return {};
-    }
-    const size_t frameBytes = static_cast<size_t>(format.channels) * (format.bitsPerSample / 8);
-    const size_t inFrames = bytes / frameBytes;
-    if (inFrames == 0) return {};
+    const uint64_t outBytes = ConvertedSoundBytes(format, bytes, rate);
+    if (outBytes == 0 || outBytes > kMaxConvertedSoundBytes || data == nullptr) return {};
+    const size_t inFrames = bytes / (static_cast<size_t>(format.channels) * (format.bitsPerSample / 8));
     const int lastChannel = format.channels - 1;
-    const size_t outFrames = static_cast<size_t>(static_cast<uint64_t>(inFrames) * rate / format.samplesPerSec);
+    const size_t outFrames = static_cast<size_t>(outBytes / (2 * sizeof(float)));
     std::vector<float> out(outFrames * 2);
     if (format.samplesPerSec == static_cast<uint32_t>(rate)) {
         // Already at the device's rate: each frame is taken as it is.

@@ -26,8 +26,17 @@ struct MixVoice {
 // Gain for a volume in hundredths of a decibel: 10^(v / 2000); -10000 or less is silent.
 float VolumeToGain(int32_t hundredthsOfDb);
 
+// One sound's samples in the device format take at most this many bytes (about
+// twelve minutes at 44100 Hz): a WAV at a very low rate would otherwise be
+// resampled into gigabytes.
+constexpr uint64_t kMaxConvertedSoundBytes = uint64_t{256} << 20;
+// The bytes that `bytes` of PCM in `format` take once converted to interleaved
+// stereo float at `deviceRate` (0 for a format that cannot be converted).
+uint64_t ConvertedSoundBytes(const WaveFormat& format, uint64_t bytes, int deviceRate);
+
 // Converts PCM samples (8-bit unsigned or 16-bit signed, mono or stereo) at any
-// rate to interleaved stereo float at `deviceRate`.
+// rate to interleaved stereo float at `deviceRate`; nothing when the result
+// would exceed kMaxConvertedSoundBytes.
 std::vector<float> ConvertToDeviceFormat(const WaveFormat& format, const uint8_t* data, size_t bytes,
                                          int deviceRate);
 

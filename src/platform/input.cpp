@@ -145,6 +145,11 @@ const KeyLookups& Lookups() {
 // here rather than read from SDL's own table, so that a key event pushed into
 // the queue counts like one from the keyboard.
 uint8_t heldKeys[256] = {};
+// Keys pressed since the keyboard state was last read, and those of them let
+// go again before it was: a tap between two frames stays down until one
+// frame has read it.
+bool pressedUnread[256] = {};
+bool releaseWhenRead[256] = {};
 
 // Pad 0.
 SDL_GameController* pad = nullptr;
@@ -271,10 +276,23 @@ void GetPadVibration(uint16_t* leftMotor, uint16_t* rightMotor) {
 
 void KeyEventReceived(int scancode, bool down) {
     const int code = ScancodeToKeyCode(scancode);
-    if (code >= 0) heldKeys[code] = down ? 0x80 : 0;
+    if (code < 0) return;
+    if (down) {
+        heldKeys[code] = 0x80;
+        pressedUnread[code] = true;
+        releaseWhenRead[code] = false;
+    } else if (pressedUnread[code]) {
+        releaseWhenRead[code] = true;
+    } else {
+        heldKeys[code] = 0;
+    }
 }
 
-void ReleaseHeldKeys() { std::memset(heldKeys, 0, sizeof(heldKeys)); }
+void ReleaseHeldKeys() {
+    std::memset(heldKeys, 0, sizeof(heldKeys));
+    std::memset(pressedUnread, 0, sizeof(pressedUnread));
+    std::memset(releaseWhenRead, 0, sizeof(releaseWhenRead));
+}
 
 bool PlatformInjectKey(uint8_t keyCode, bool down) {
     const int scancode = KeyCodeToScancode(keyCode);
@@ -292,6 +310,12 @@ bool PlatformInjectKey(uint8_t keyCode, bool down) {
 bool KeyboardDevice::GetState(uint8_t* out256) {
     if (!acquired_) return false;
     std::memcpy(out256, heldKeys, sizeof(heldKeys));
+    // Taps this read has seen are let go now.
+    for (int code = 0; code < 256; ++code) {
+        if (releaseWhenRead[code]) heldKeys[code] = 0;
+        pressedUnread[code] = false;
+        releaseWhenRead[code] = false;
+    }
     return true;
 }
 

@@ -70,7 +70,8 @@ void GetPadVibration(uint16_t* leftMotor, uint16_t* rightMotor);
 int32_t PollPad(PadStateRecord* out);
 
 // The keyboard device: its state is a snapshot of the keys held, 0x80 per key
-// that is down, as the key events handled by PlatformPumpEvents left them.
+// that is down, as the key events handled by PlatformPumpEvents left them. A
+// key pressed and released between two reads is down for the next read only.
 // Held keys are released when the window loses focus.
 class KeyboardDevice {
 public:

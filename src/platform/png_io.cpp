@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "platform/file_io.h"
 #include "platform/sdl_internal.h"
 
 namespace {
@@ -27,14 +28,16 @@ void IgnoreWarning(png_structp, png_const_charp) {}
 
 // The functions that call setjmp keep no C++ object with a destructor in their
 // frame, so a longjmp out of libpng skips nothing.
-bool ReadHeader(png_structp png, png_infop info, png_uint_32* width, png_uint_32* height) {
+bool ReadHeader(png_structp png, png_infop info, png_uint_32 maxWidth, png_uint_32 maxHeight, png_uint_32* width,
+                png_uint_32* height) {
     if (setjmp(png_jmpbuf(png))) return false;
     png_read_info(png, info);
     const png_uint_32 w = png_get_image_width(png, info);
     const png_uint_32 h = png_get_image_height(png, info);
     const int colorType = png_get_color_type(png, info);
     const int bitDepth = png_get_bit_depth(png, info);
-    if (w == 0 || h == 0 || w > 16384 || h > 16384) return false;
+    // Checked before anything is decoded: a small file can declare a huge picture.
+    if (w == 0 || h == 0 || w > maxWidth || h > maxHeight) return false;
 
     // Everything becomes 8-bit colour with alpha, in the byte order of a
     // 0xAARRGGBB word on this machine, so rows decode straight into the pixels.
@@ -92,8 +95,10 @@ void PreferHugePages(std::vector<uint32_t>* pixels, size_t count) {
 
 }  // namespace
 
-bool ReadPng(const char* path, std::vector<uint32_t>* pixels, int* width, int* height) {
-    FileCloser file{std::fopen(path, "rb")};
+bool ReadPng(const char* path, std::vector<uint32_t>* pixels, int* width, int* height, int maxWidth,
+             int maxHeight) {
+    if (maxWidth <= 0 || maxHeight <= 0) return false;
+    FileCloser file{OpenRegularFile(path)};
     if (file.file == nullptr) return false;
     png_byte signature[8];
     if (std::fread(signature, 1, 8, file.file) != 8 || png_sig_cmp(signature, 0, 8) != 0) return false;
@@ -110,7 +115,7 @@ bool ReadPng(const char* path, std::vector<uint32_t>* pixels, int* width, int* h
     png_uint_32 w = 0;
     png_uint_32 h = 0;
     std::vector<png_bytep> rows;
-    bool ok = ReadHeader(png, info, &w, &h);
+    bool ok = ReadHeader(png, info, static_cast<png_uint_32>(maxWidth), static_cast<png_uint_32>(maxHeight), &w, &h);
     if (ok) {
         PreferHugePages(pixels, static_cast<size_t>(w) * h);
         pixels->resize(static_cast<size_t>(w) * h);

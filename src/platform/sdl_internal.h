@@ -32,6 +32,8 @@ void ClosePad();
 void CloseAudioDevice();
 
 // PNG files as 0xAARRGGBB pixels. ReadPng expands every colour type (palette,
-// grey, 16-bit, with or without alpha) to 8-bit RGBA.
-bool ReadPng(const char* path, std::vector<uint32_t>* pixels, int* width, int* height);
+// grey, 16-bit, with or without alpha) to 8-bit RGBA; it reads only regular
+// files and refuses a picture wider or taller than the maximum given.
+bool ReadPng(const char* path, std::vector<uint32_t>* pixels, int* width, int* height, int maxWidth,
+             int maxHeight);
 bool WritePng(const char* path, const uint32_t* pixels, int width, int height);

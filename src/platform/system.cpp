@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "platform/sdl_internal.h"
@@ -19,12 +20,40 @@ bool windowFullscreen = false;
 bool quitRequested = false;
 int errorMessages = 0;
 std::string lastErrorMessage;
+std::string failedFile;
+
+// The video drivers that show nothing on any screen.
+bool IsDriverWithoutDisplay(const char* driver) {
+    return driver != nullptr && (std::strcmp(driver, "dummy") == 0 || std::strcmp(driver, "offscreen") == 0);
+}
 
 // True when boxes can be shown: video is up on a driver with a display.
 bool HasDisplay() {
     if (SDL_WasInit(SDL_INIT_VIDEO) == 0) return false;
     const char* driver = SDL_GetCurrentVideoDriver();
-    return driver != nullptr && std::strcmp(driver, "dummy") != 0 && std::strcmp(driver, "offscreen") != 0;
+    return driver != nullptr && !IsDriverWithoutDisplay(driver);
+}
+
+// True when the user named `driver` in SDL_VIDEODRIVER (one name or a comma-separated list).
+bool DriverNamedByUser(const char* driver) {
+    const char* names = std::getenv("SDL_VIDEODRIVER");
+    if (names == nullptr) return false;
+    const size_t length = std::strlen(driver);
+    for (const char* name = names; *name != '\0';) {
+        const char* end = std::strchr(name, ',');
+        const size_t nameLength = end != nullptr ? static_cast<size_t>(end - name) : std::strlen(name);
+        if (nameLength == length && SDL_strncasecmp(name, driver, length) == 0) return true;
+        if (end == nullptr) break;
+        name = end + 1;
+    }
+    return false;
+}
+
+// With no display SDL falls back to a driver that draws off screen, and the
+// game would run unseen: only a user who asked for that driver gets it.
+bool VideoDriverUsable() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    return driver != nullptr && (!IsDriverWithoutDisplay(driver) || DriverNamedByUser(driver));
 }
 
 void HandleEvent(const SDL_Event& event) {
@@ -66,6 +95,7 @@ bool PlatformWindowIsFullscreen() { return windowFullscreen; }
 
 bool PlatformInit() {
     quitRequested = false;
+    failedFile.clear();
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return false;
     // Without a controller subsystem the pad simply never connects, and
     // without audio the sounds play silently.
@@ -75,7 +105,7 @@ bool PlatformInit() {
 }
 
 bool PlatformCreateWindow(WindowMode mode) {
-    if (window != nullptr || SDL_WasInit(SDL_INIT_VIDEO) == 0) return false;
+    if (window != nullptr || SDL_WasInit(SDL_INIT_VIDEO) == 0 || !VideoDriverUsable()) return false;
     windowFullscreen = mode == WindowMode::Fullscreen;
     Uint32 flags = SDL_WINDOW_HIDDEN;
     if (windowFullscreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
@@ -108,10 +138,17 @@ void ShowErrorMessage(const char* text) {
     if (text == nullptr) text = "";
     ++errorMessages;
     lastErrorMessage = text;
-    std::fprintf(stderr, "%s\n", text);
+    if (failedFile.empty()) {
+        std::fprintf(stderr, "%s\n", text);
+    } else {
+        std::fprintf(stderr, "%s: %s\n", text, failedFile.c_str());
+        failedFile.clear();
+    }
     std::fflush(stderr);
     if (HasDisplay()) SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Error", text, window);
 }
+
+void NoteFailedFile(const char* path) { failedFile = path != nullptr ? path : ""; }
 
 int ErrorMessageCount() { return errorMessages; }
 

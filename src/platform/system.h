@@ -18,9 +18,14 @@ void PlatformShowCursor(bool show);
 bool PlatformPumpEvents();
 // Asks the event loop to end (as a posted quit message would).
 void PlatformRequestQuit();
-// Modal error box with caption "Error"; the text also goes to stderr. No box
+// Modal error box with caption "Error"; the text also goes to stderr, with the
+// file noted by NoteFailedFile since the last message, if any. No box
 // is shown when there is no display (the dummy video driver).
 void ShowErrorMessage(const char* text);
+// Remembers the file whose loading failed last: the next error message also
+// names it on stderr (the box keeps its text), so a user can tell which asset
+// is missing or broken.
+void NoteFailedFile(const char* path);
 // Number of error messages shown so far (tests and the smoke run).
 int ErrorMessageCount();
 // The text of the last error message shown ("" when none).

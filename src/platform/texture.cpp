@@ -6,6 +6,7 @@
 
 #include "platform/render_internal.h"
 #include "platform/sdl_internal.h"
+#include "platform/system.h"
 
 namespace {
 
@@ -69,6 +70,18 @@ std::vector<float> ResampleAxis(const std::vector<float>& src, int w, int h, int
         }
     }
     return out;
+}
+
+// A file is resampled to the size the game asks for. One that declares more
+// than four times that size in either direction is refused before it is
+// decoded (a file of a few bytes can declare gigabytes of pixels); where the
+// game takes the file's own size, a side is at most 16384 pixels.
+constexpr int kMaxFileScale = 4;
+constexpr int kMaxFileSideOfItsOwnSize = 16384;
+
+int MaxFileSide(int asked) {
+    if (asked <= 0) return kMaxFileSideOfItsOwnSize;
+    return std::min(kMaxFileSideOfItsOwnSize, asked * kMaxFileScale);
 }
 
 uint8_t ToByte(float v) { return static_cast<uint8_t>(std::clamp(std::lround(v), 0L, 255L)); }
@@ -140,7 +153,10 @@ Texture* CreateTextureFromFile(GraphicsDevice* device, const char* path, int wid
     std::vector<uint32_t> pixels;
     int fileW = 0;
     int fileH = 0;
-    if (!ReadPng(path, &pixels, &fileW, &fileH)) return nullptr;
+    if (!ReadPng(path, &pixels, &fileW, &fileH, MaxFileSide(width), MaxFileSide(height))) {
+        NoteFailedFile(path);
+        return nullptr;
+    }
     if (colorKey != 0) std::replace(pixels.begin(), pixels.end(), colorKey, uint32_t{0});
     // A size of 0 takes the file's own.
     const int w = width > 0 ? width : fileW;

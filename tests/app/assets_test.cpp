@@ -1,11 +1,15 @@
 // Start-up against the generated resource folder.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "assetgen/manifest.h"
+#include "assetgen/writer.h"
 #include "core/common_textures.h"
 #include "core/fade.h"
 #include "core/player.h"
@@ -14,6 +18,7 @@
 #include "platform/system.h"
 #include "support/game_holder.h"
 #include "support/resource_dir.h"
+#include "support/test_png.h"
 
 namespace {
 
@@ -115,9 +120,13 @@ struct MissingFile {
 class StartUpStep : public StartUp, public ::testing::WithParamInterface<MissingFile> {};
 
 TEST_P(StartUpStep, ReportsItsOwnMissingFile) {
+    ::testing::internal::CaptureStderr();
     EXPECT_FALSE(CreateWithout(GetParam().file));
+    const std::string text = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(errors, 1);
     EXPECT_EQ(message, GetParam().message);
+    // The box keeps the step's text; stderr also names the file.
+    EXPECT_EQ(text, std::string(GetParam().message) + ": " + GetParam().file + "\n");
     EXPECT_EQ(Texture::LiveCount(), baseTextures);
 }
 
@@ -139,6 +148,49 @@ INSTANTIATE_TEST_SUITE_P(
                       MissingFile{"Texture/Character/StatusSet2.png", "体力表示の作成に失敗"},
                       MissingFile{"Texture/ScoreBonus/bonus_text.png", "スコアの作成に失敗"},
                       MissingFile{"Sound/BGM/FieldMap.wav", "サウンドの作成に失敗"}));
+
+// Files that would take start-up's memory or time without end fail their step
+// like a missing one: a picture far larger than asked for, a sound at a very
+// low rate that would be resampled into gigabytes, a named pipe.
+TEST_F(StartUp, RefusesFilesItCannotReadInBoundedMemoryAndTime) {
+    const std::string barrier = "Texture/Common/barrier.png";  // asked for at 64 x 64
+    const std::string itemGet = "Sound/SoundEffect/item_get.wav";
+    const std::string title = "Texture/Title/title.png";
+    const struct {
+        std::string file;
+        std::function<void(const std::string&)> write;
+        const char* message;
+    } cases[] = {
+        {barrier, [](const std::string& f) { WriteRgbPng(f, 257, 64, std::vector<uint32_t>(257 * 64), true); },
+         "汎用テクスチャの作成に失敗"},
+        {itemGet,
+         [](const std::string& f) {
+             // 1000 samples a second for 1600 seconds: 3.2 MB, over 256 MiB at the device's rate.
+             assetgen::Pcm pcm{1000, 1, std::vector<int16_t>(1600000)};
+             assetgen::WriteIfChanged(f, assetgen::EncodeWav(pcm));
+         },
+         "サウンドの作成に失敗"},
+        {title, [](const std::string& f) { ASSERT_EQ(mkfifo(f.c_str(), 0600), 0); }, "タイトルの作成に失敗"},
+    };
+    for (const auto& c : cases) {
+        ResourceMirror mirror({c.file});
+        mirror.Enter();
+        c.write(c.file);
+        ::testing::internal::CaptureStderr();
+        EXPECT_FALSE(game->CreateAssets()) << c.file;
+        const std::string text = ::testing::internal::GetCapturedStderr();
+        EXPECT_STREQ(LastErrorMessage(), c.message);
+        EXPECT_EQ(text, std::string(c.message) + ": " + c.file + "\n");
+        game->ReleaseAssets();
+    }
+    // Four times the asked size is still taken (and resampled).
+    ResourceMirror mirror({barrier});
+    mirror.Enter();
+    WriteRgbPng(barrier, 256, 256, std::vector<uint32_t>(256 * 256), true);
+    EXPECT_TRUE(game->CreateAssets());
+    game->ReleaseAssets();
+    EXPECT_EQ(Texture::LiveCount(), baseTextures);
+}
 
 TEST_F(StartUp, AMissingResourceFolderFailsAtTheCommonTextures) {
     ResourceMirror mirror;

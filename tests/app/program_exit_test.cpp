@@ -116,7 +116,8 @@ TEST(ProgramExit, AFailedStartUpIsAFailureAndAQuitFromTheLoopASuccess) {
         EXPECT_FALSE(run.WaitForFirstFrame());
         std::string errors;
         EXPECT_EQ(run.Finish(&errors), EXIT_FAILURE);
-        EXPECT_EQ(errors, "汎用テクスチャの作成に失敗\n");
+        // The step's message, and the file that failed (the last common texture tried).
+        EXPECT_EQ(errors, "汎用テクスチャの作成に失敗: Texture/Common/barrier.png\n");
     }
     fs::remove_all(empty);
 

@@ -4,6 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -270,7 +275,7 @@ protected:
 TEST_F(HighScoreTest, FilesOfEveryShapeRead) {
     const struct {
         const char* what;
-        const char* bytes;
+        std::string bytes;
         std::vector<int32_t> scores;
     } cases[] = {
         {"plain", "1\n22\n333\n4444\n55555\n", {1, 22, 333, 4444, 55555}},
@@ -283,6 +288,9 @@ TEST_F(HighScoreTest, FilesOfEveryShapeRead) {
         {"beyond 32 bits", "99999999999\n-99999999999\n2147483647\n-2147483648\n2147483648\n",
          {INT32_MAX, INT32_MIN, INT32_MAX, INT32_MIN, INT32_MAX}},
         {"empty", "", {0, 0, 0, 0, 0}},
+        {"CR-only endings, as old editors wrote", "1\r22\r333\r4444\r55555\r", {1, 22, 333, 4444, 55555}},
+        {"a line too long to be a score", "1\n" + std::string(40, '9') + "\n3\n4\n5\n", {1, 0, 3, 4, 5}},
+        {"one endless line", std::string(1 << 20, '7'), {0, 0, 0, 0, 0}},
     };
     for (const auto& c : cases) {
         for (int32_t& s : HighScoreTable) s = 777;
@@ -327,11 +335,67 @@ TEST_F(HighScoreTest, ABetterTotalRewritesAllFiveLinesAnEqualOneNothing) {
     EXPECT_EQ(HighScoreTable[2], 101000);
 
     // Negative and eight-digit bests survive a save of another field.
-    HighScoreTable[0] = -5;
-    HighScoreTable[4] = 12345678;
+    WriteFile("-5\n20\n101000\n40\n12345678\n");
+    ASSERT_TRUE(LoadBonusAndHighScores());
     BaseScore = 60000;
     SaveHighScore(1);
     EXPECT_EQ(ReadFile(), "-5\n60000\n101000\n40\n12345678\n");
+}
+
+// Two copies of the game read the same file at start-up; each saves its own
+// best later from the table it read.
+TEST_F(HighScoreTest, TwoCopiesSavingFromStaleTablesKeepBothBests) {
+    WriteFile("100\r200\r300\r400\r500\r");  // old-style line ends are read as five lines too
+    fs::permissions(kHighScorePath, fs::perms(0640));
+    const std::vector<int32_t> atStart = Load();
+    HitsTakenCount = 0;
+    BaseScore = 1000;
+    SaveHighScore(0);  // the first copy: grass day 1000 + 50000
+    std::copy(atStart.begin(), atStart.end(), HighScoreTable);
+    SaveHighScore(4);  // the second copy, still with the old table: cave 1000 + 150000
+    EXPECT_EQ(ReadFile(), "51000\n200\n300\n400\n151000\n");
+    EXPECT_EQ(Table(), (std::vector<int32_t>{51000, 200, 300, 400, 151000}));
+    EXPECT_EQ(fs::status(kHighScorePath).permissions(), fs::perms(0640));
+
+    // A best another copy saved meanwhile that is higher than this one's stays,
+    // and with nothing to add the file is left as it is.
+    WriteFile("51000\n200\n300\n400\n 900000\n");
+    std::copy(atStart.begin(), atStart.end(), HighScoreTable);
+    SaveHighScore(4);
+    EXPECT_EQ(ReadFile(), "51000\n200\n300\n400\n 900000\n");
+    EXPECT_EQ(HighScoreTable[4], 900000);
+
+    // A file the player may not write is left as it is (tried as an ordinary
+    // user: root may write anything).
+    fs::permissions(kHighScorePath, fs::perms(0444));
+    fs::permissions("Data", fs::perms::all);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(2);
+        BaseScore = 5000000;
+        SaveHighScore(1);
+        _exit(ReadFile() == "51000\n200\n300\n400\n 900000\n" && !fs::exists(kHighScoreTempPath) ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the read-only file was replaced";
+}
+
+// Files that never end or block: start-up reads no score from them and returns.
+TEST_F(HighScoreTest, AnEndlessStreamOrAPipeReadsAsNoFile) {
+    fs::create_symlink("/dev/zero", kHighScorePath);
+    EXPECT_EQ(Load(), (std::vector<int32_t>{0, 0, 0, 0, 0}));
+    BonusTextTexture->Release();
+    BonusTextTexture = nullptr;
+    fs::remove(kHighScorePath);
+    ASSERT_EQ(mkfifo(kHighScorePath, 0600), 0);
+    EXPECT_EQ(Load(), (std::vector<int32_t>{0, 0, 0, 0, 0}));
+    // Nor is a save written over it.
+    HitsTakenCount = 0;
+    BaseScore = 1000;
+    SaveHighScore(0);
+    EXPECT_TRUE(fs::is_fifo(kHighScorePath));
 }
 
 bool FailingWriter(std::FILE* file, const int32_t*, int) {

@@ -102,10 +102,19 @@ TEST_F(KeyEvents, InjectedKeysAreHeldFromTheNextPumpUntilReleased) {
     ASSERT_TRUE(PlatformInjectKey(KEY_S, true));
     ASSERT_TRUE(PlatformInjectKey(KEY_SPACE, false));
     EXPECT_EQ(Held(), (std::vector<int>{KEY_S}));
-    // Down and up before one pump: released by the frame that reads it.
+    // A tap, down and up before one pump: exactly one read sees it down.
     ASSERT_TRUE(PlatformInjectKey(KEY_RETURN, true));
     ASSERT_TRUE(PlatformInjectKey(KEY_RETURN, false));
     ASSERT_TRUE(PlatformInjectKey(KEY_S, false));
+    EXPECT_EQ(Held(), (std::vector<int>{KEY_RETURN}));
+    EXPECT_TRUE(Held().empty());
+    // Tapped and pressed again before the read: it stays down.
+    ASSERT_TRUE(PlatformInjectKey(KEY_Z, true));
+    ASSERT_TRUE(PlatformInjectKey(KEY_Z, false));
+    ASSERT_TRUE(PlatformInjectKey(KEY_Z, true));
+    EXPECT_EQ(Held(), (std::vector<int>{KEY_Z}));
+    EXPECT_EQ(Held(), (std::vector<int>{KEY_Z}));
+    ASSERT_TRUE(PlatformInjectKey(KEY_Z, false));
     EXPECT_TRUE(Held().empty());
     // Escape goes down like any key, and quits.
     ASSERT_TRUE(PlatformInjectKey(KEY_ESCAPE, true));

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <string>
 
 #include "platform/platform.h"
 #include "platform/sdl_internal.h"
@@ -110,6 +113,35 @@ TEST_F(PlatformSession, LostRenderDeviceEndsPresenting) {
     EXPECT_TRUE(PlatformPumpEvents());  // not a quit by itself
     EXPECT_FALSE(device->Present());
     device->Release();
+}
+
+// Without a display SDL falls back to its off-screen driver: a game nobody can
+// see. Only a driver the user named in SDL_VIDEODRIVER is taken.
+TEST(VideoDriver, AnOffscreenFallbackIsNoWindowOneTheUserNamedIs) {
+    const char* before = std::getenv("SDL_VIDEODRIVER");
+    const std::string named = before != nullptr ? before : "";
+    // SDL lands on the off-screen driver without the user asking for it.
+    unsetenv("SDL_VIDEODRIVER");
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, "offscreen");
+    ASSERT_TRUE(PlatformInit());
+    EXPECT_STREQ(SDL_GetCurrentVideoDriver(), "offscreen");
+    EXPECT_FALSE(PlatformCreateWindow(WindowMode::Windowed));
+    PlatformShutdown();
+    SDL_ResetHint(SDL_HINT_VIDEODRIVER);
+    // Named alone, or in a list (where a display, if there is one, comes first).
+    for (const char* asked : {"offscreen", "x11,OFFSCREEN"}) {
+        setenv("SDL_VIDEODRIVER", asked, 1);
+        ASSERT_TRUE(PlatformInit()) << asked;
+        const bool offscreen = std::strcmp(SDL_GetCurrentVideoDriver(), "offscreen") == 0;
+        EXPECT_TRUE(offscreen || std::strcmp(asked, "offscreen") != 0);
+        EXPECT_TRUE(PlatformCreateWindow(WindowMode::Windowed)) << asked;
+        PlatformShutdown();
+    }
+    if (named.empty()) {
+        unsetenv("SDL_VIDEODRIVER");
+    } else {
+        setenv("SDL_VIDEODRIVER", named.c_str(), 1);
+    }
 }
 
 TEST(ErrorMessage, GoesToStderrWithoutABoxWhenThereIsNoDisplay) {

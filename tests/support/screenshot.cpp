@@ -33,10 +33,13 @@ void ScreenshotRig::BeginFrame(uint32_t clearArgb) {
 bool ScreenshotRig::EndFrame(const char* name) {
     batch_->End();
     device_->EndScene();
-    const std::filesystem::path folder = std::filesystem::path(MIRELUNE_BUILD_DIR) / "screenshots";
-    std::filesystem::create_directories(folder);
-    lastPath_ = (folder / (std::string(name) + ".png")).string();
-    const bool ok = device_->ReadPixels(&pixels_, &width_, &height_) && device_->SaveScreenshot(lastPath_.c_str());
+    bool ok = device_->ReadPixels(&pixels_, &width_, &height_);
+    if (name != nullptr) {
+        const std::filesystem::path folder = std::filesystem::path(MIRELUNE_BUILD_DIR) / "screenshots";
+        std::filesystem::create_directories(folder);
+        lastPath_ = (folder / (std::string(name) + ".png")).string();
+        ok = ok && device_->SaveScreenshot(lastPath_.c_str());
+    }
     device_->Present();
     return ok;
 }

@@ -25,14 +25,15 @@ public:
     // BeginScene, clear to `clearArgb`, sprite batch Begin.
     void BeginFrame(uint32_t clearArgb);
     // Sprite batch End, EndScene, reads the frame back, writes
-    // screenshots/<name>.png and presents. False when the frame could not be
-    // read or written.
+    // screenshots/<name>.png (no file when `name` is null) and presents.
+    // False when the frame could not be read or written.
     bool EndFrame(const char* name);
 
     int Width() const { return width_; }
     int Height() const { return height_; }
     // A pixel of the last frame (0xAARRGGBB).
     uint32_t Pixel(int x, int y) const { return pixels_[static_cast<size_t>(y) * width_ + x]; }
+    const std::vector<uint32_t>& Pixels() const { return pixels_; }
     const std::string& LastPath() const { return lastPath_; }
 
 private:

@@ -8,6 +8,7 @@
 #include <map>
 
 #include "assetgen/manifest.h"
+#include "assetgen/sheets_fieldmap_art.h"
 
 namespace fs = std::filesystem;
 using namespace assetgen;
@@ -146,8 +147,9 @@ TEST(EnemyAndMapSheets, EnemyStripsAnimateAndUncutAreasStayKey) {
 }
 
 // Names leave the shop's price free (x 372 on) and stay in a band narrow
-// enough for the accessory rows, 32 px apart; descriptions leave the bottom
-// of their cell free for the stat lines the boards draw there.
+// enough for the accessory rows, 32 px apart; descriptions, solid in the
+// panes' colour, leave the bottom of their cell free for the stat lines the
+// boards draw there.
 TEST(EnemyAndMapSheets, EquipmentTextsLeaveRoomForWhatTheBoardsDraw) {
     for (const TextureSpec* t : Sheets("Texture/FieldMap/Equipment/")) {
         Canvas c = LoadBuilt(*t);
@@ -156,7 +158,7 @@ TEST(EnemyAndMapSheets, EquipmentTextsLeaveRoomForWhatTheBoardsDraw) {
             int top = cell.Height(), bottom = -1, right = -1;
             for (int y = cell.top; y < cell.bottom; ++y)
                 for (int x = cell.left; x < cell.right; ++x)
-                    if (A(c.Get(x, y)) > 0) {
+                    if (names ? A(c.Get(x, y)) > 0 : c.Get(x, y) != fieldmap::kWell) {
                         top = std::min(top, y - cell.top);
                         bottom = std::max(bottom, y - cell.top);
                         right = std::max(right, x - cell.left);
@@ -206,3 +208,187 @@ TEST(EnemyAndMapSheets, MapIsOpaqueAndOverlaysSeeThrough) {
 }
 
 }  // namespace
+
+namespace {
+
+// The box around every pixel of `r` that passes `ink`; empty when none does.
+template <typename Ink>
+Rect InkBox(const Canvas& c, Rect r, Ink ink) {
+    Rect box = {r.right, r.bottom, r.left, r.top};
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x)
+            if (ink(c.Get(x, y))) box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1),
+                                         std::max(box.bottom, y + 1)};
+    return box;
+}
+Rect AlphaBox(const Canvas& c, Rect r) { return InkBox(c, r, [](Argb p) { return A(p) > 0; }); }
+bool Inside(const Rect& a, const Rect& b) {
+    return a.left >= b.left && a.top >= b.top && a.right <= b.right && a.bottom <= b.bottom;
+}
+bool Disjoint(const Rect& a, const Rect& b) {
+    return a.right <= b.left || b.right <= a.left || a.bottom <= b.top || b.bottom <= a.top;
+}
+int Luma(Argb p) { return (R(p) * 3 + G(p) * 6 + B(p)) / 10; }
+
+}  // namespace
+
+// The row highlight of the status and equip boards is an arrow from x 64 to
+// 128 on the screen (69 to 133 on the boards, drawn at -5): nothing of the
+// rows stands under it. The shop's four tab buttons, at the places the game
+// gives their cells, keep apart, and the owned tag keeps off the price digits.
+TEST(EnemyAndMapSheets, BoardRowsTabsAndTagsKeepClearOfWhatTheGameDrawsBesideThem) {
+    const std::pair<const char*, Rect> rows[2] = {{"Texture/FieldMap/status_board.png", {64, 80, 134, 470}},
+                                                  {"Texture/FieldMap/equip_board.png", {64, 240, 134, 590}}};
+    for (const auto& [path, rect] : rows) {
+        Canvas c = LoadBuilt(*FindTexture(path));
+        const Rect underArrow = InkBox(c, rect, [](Argb p) { return Luma(p) > 110; });
+        EXPECT_GE(underArrow.left, underArrow.right) << path << " has row ink under the highlight";
+    }
+    const TextureSpec& shop = *FindTexture("Texture/FieldMap/shop_board.png");
+    Canvas c = LoadBuilt(shop);
+    struct Tab {
+        const char* cell;
+        int x, y;  // where the game draws it on the board
+    };
+    const Tab tabs[4] = {{"tab_lances", 96, 32}, {"tab_swords", 144, 64}, {"tab_armour", 416, 32},
+                         {"tab_accessories", 464, 60}};
+    std::vector<Rect> placed;
+    for (const Tab& t : tabs)
+        for (const char* look : {"", "_current"}) {
+            const Cell& cell = shop.CellNamed(std::string(t.cell) + look);
+            Rect r = AlphaBox(c, cell.rect());
+            ASSERT_LT(r.left, r.right) << cell.name;
+            const int dx = t.x - cell.left, dy = t.y - cell.top;
+            r = {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
+            if (*look == 0) placed.push_back(r);
+            else EXPECT_TRUE(Inside(r, placed.back()) && Inside(placed.back(), r)) << cell.name;
+        }
+    for (size_t i = 0; i < placed.size(); ++i)
+        for (size_t j = i + 1; j < placed.size(); ++j) EXPECT_TRUE(Disjoint(placed[i], placed[j])) << i << " " << j;
+    // Not staggered: lances over swords and armour over accessories, in two rows.
+    for (auto [a, b] : {std::pair{0, 1}, std::pair{2, 3}}) {
+        EXPECT_EQ(placed[size_t(a)].left, placed[size_t(b)].left);
+        EXPECT_EQ(placed[size_t(a)].right, placed[size_t(b)].right);
+    }
+    for (auto [a, b] : {std::pair{0, 2}, std::pair{1, 3}}) {
+        EXPECT_EQ(placed[size_t(a)].top, placed[size_t(b)].top);
+        EXPECT_EQ(placed[size_t(a)].bottom, placed[size_t(b)].bottom);
+    }
+    // Price digits: x 604 - 120 to 604 + 32 and y 153 to 185 on the board,
+    // against the overlay at (112, 128).
+    const Cell& owned = shop.CellNamed("owned");
+    int strongest = 0;
+    for (int y = owned.top + 25; y < owned.top + 57; ++y)
+        for (int x = owned.left + 372; x < owned.left + 524; ++x) strongest = std::max(strongest, A(c.Get(x, y)));
+    EXPECT_LE(strongest, 160);
+}
+
+// The ring badges and the place's name plate, at the places the game draws
+// them round a place L: the plate centred (128, 32) on L, the chosen badge
+// centred (64, 64) 60 px below L, the other difficulties 60 px above and 69
+// px beside it, the other time 100 px above; the left/right hint, centred
+// (32, 32), 120 px below L.
+TEST(EnemyAndMapSheets, RingBadgesClearThePlaceNamePlates) {
+    const TextureSpec& balloon = *FindTexture("Texture/FieldMap/fieldballoon.png");
+    Canvas plates = LoadBuilt(balloon);
+    const TextureSpec& hintSheet = *FindTexture("Texture/Common/input_set.png");
+    Canvas hints = LoadBuilt(hintSheet);
+    const Cell& hintCell = hintSheet.CellNamed("left_hint");
+    const int hintTop = 120 - 32 + (AlphaBox(hints, hintCell.rect()).top - hintCell.top);
+    for (const Cell& plateCell : balloon.cells) {
+        const Rect plate = AlphaBox(plates, plateCell.rect());
+        const int plateTop = plate.top - plateCell.top - 32, plateBottom = plate.bottom - plateCell.top - 32;
+        for (const char* path : {"Texture/FieldMap/time.png", "Texture/FieldMap/difficulty_icon.png"}) {
+            const TextureSpec& sheet = *FindTexture(path);
+            Canvas icons = LoadBuilt(sheet);
+            for (const Cell& cell : sheet.cells) {
+                const Rect badge = AlphaBox(icons, cell.rect());
+                const int top = badge.top - cell.top - 64, bottom = badge.bottom - cell.top - 64;
+                EXPECT_GE(60 + top, plateBottom) << path << " " << cell.name << " over " << plateCell.name;
+                EXPECT_LE(60 + bottom, hintTop) << path << " " << cell.name;
+                EXPECT_LE(-60 + bottom, plateTop) << path << " " << cell.name << " over " << plateCell.name;
+            }
+        }
+    }
+}
+
+// The two cloud covers, tiled as the game tiles them at full strength
+// (columns at x 491 + 427 i + 64 col, rows at 64 row - 64, centred (64, 64)),
+// close without a gap where they meet and are drawn in a quiet tone that
+// suits the night map as well as the day map.
+TEST(EnemyAndMapSheets, CloudCoversCloseWithoutASeamInAQuietTone) {
+    Canvas cloud = LoadBuilt(*FindTexture("Texture/FieldMap/cloud.png"));
+    auto clearAt = [&](int x, int y) {
+        float clear = 1;
+        for (int i = 0; i < 2; ++i)
+            for (int col = 0; col < 6; ++col)
+                for (int row = 0; row < 10; ++row) {
+                    const int u = x - (491 + 427 * i + 64 * col - 64), v = y - (64 * row - 64 - 64);
+                    if (u >= 0 && v >= 0 && u < 128 && v < 128) clear *= 1 - A(cloud.Get(u, v)) / 255.0f;
+                }
+        return clear;
+    };
+    float worst = 0;
+    for (int y = 0; y < 540; y += 3)
+        for (int x = 440; x < 1230; ++x) worst = std::max(worst, clearAt(x, y));
+    EXPECT_LT(worst, 0.02f);
+    long sum = 0, n = 0;
+    for (Argb p : cloud.Pixels())
+        if (A(p) == 255) sum += Luma(p), ++n;
+    ASSERT_GT(n, 0);
+    EXPECT_LT(sum / n, 180);
+}
+
+// Words that boards show where the game may draw nothing are hidden whenever
+// something is drawn there: the text box's own words under every text band,
+// the empty choice row's words under every item name's plate, and the empty
+// pane's words under every description.
+TEST(EnemyAndMapSheets, WordsForEmptyPlacesHideUnderWhatIsDrawnThere) {
+    auto solid = [](const Canvas& c, Rect r) {
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x)
+                if (A(c.Get(x, y)) != 255) return false;
+        return true;
+    };
+    Canvas box = LoadBuilt(*FindTexture("Texture/FieldMap/textbox.png"));
+    const Rect words = {60, 100, 1220, 236};
+    EXPECT_LT(InkBox(box, words, [](Argb p) { return Luma(p) > 200; }).left, words.right) << "the box says nothing";
+    for (const char* path : {"Texture/FieldMap/field_text.png", "Texture/FieldMap/time_text.png",
+                             "Texture/FieldMap/difficulty_text.png"}) {
+        const TextureSpec& t = *FindTexture(path);
+        Canvas band = LoadBuilt(t);
+        for (const Cell& cell : t.cells)
+            EXPECT_TRUE(solid(band, {words.left, cell.top + words.top, words.right, cell.top + words.bottom}))
+                << path << " " << cell.name;
+    }
+
+    const TextureSpec& equip = *FindTexture("Texture/FieldMap/equip_board.png");
+    Canvas board = LoadBuilt(equip);
+    // The first choice row is 60 px down the panel at (0, 720); a name's cell
+    // is drawn there.
+    const Rect row = InkBox(board, {8, 800, 344, 836}, [](Argb p) { return Luma(p) > 100; });
+    ASSERT_LT(row.left, row.right) << "the empty choice row says nothing";
+    const Rect underName = {row.left, row.top - 780, row.right, row.bottom - 780};
+    const Rect pane = InkBox(board, {704, 96, 1184, 456}, [](Argb p) { return Luma(p) > 100; });
+    ASSERT_LT(pane.left, pane.right) << "the empty pane says nothing";
+    for (const char* path : {"Texture/FieldMap/Equipment/Knights/Knights_equipment_name.png",
+                             "Texture/FieldMap/Equipment/Accessory/accessory_name.png",
+                             "Texture/FieldMap/Equipment/ShotStyle/ShotStyle_Name.png",
+                             "Texture/FieldMap/Equipment/Knights/Knights_equipment_text.png",
+                             "Texture/FieldMap/Equipment/Accessory/accessory_text.png",
+                             "Texture/FieldMap/Equipment/ShotStyle/ShotStyle_Text.png"}) {
+        const TextureSpec& t = *FindTexture(path);
+        Canvas c = LoadBuilt(t);
+        const bool names = t.cells.front().Width() == 544;
+        const Rect cover = names ? underName : Rect{pane.left - 704, pane.top - 96, pane.right - 704, pane.bottom - 96};
+        for (const Cell& cell : t.cells) {
+            const Rect r = {cell.left + cover.left, cell.top + cover.top, cell.left + cover.right,
+                            cell.top + cover.bottom};
+            EXPECT_TRUE(solid(c, r)) << path << " " << cell.name;
+            // Descriptions match the pane round their words.
+            if (!names) {
+                EXPECT_EQ(c.Get(cell.left + 2, cell.top + 2), board.Get(706, 98)) << path << " " << cell.name;
+            }
+        }
+    }
+}

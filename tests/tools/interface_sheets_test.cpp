@@ -44,3 +44,28 @@ TEST(InterfaceSheets, CaptionPlatesStayOnTheEmotionBoard) {
         EXPECT_LE(f.x - 64 + float(last + 1), 1272.0f) << f.x;
     }
 }
+
+// Under MONEY the level-up rows slide through a window in the left panel;
+// most of the time nothing shows there, so the frame beneath is the panel's
+// stone, not a dark hole. The selection frame is drawn over a 50 x 50 icon
+// and keeps a clear pixel all round, so nothing of it is cut at its edge.
+TEST(InterfaceSheets, LevelUpWellAndSelectionFrameFitTheirPlaces) {
+    const Canvas ui = PaintTexture(*FindTexture("Texture/UserInterface/ui.png"));
+    const Canvas bar = PaintTexture(*FindTexture("Texture/UserInterface/status_bar.png"));
+    auto meanLuma = [](const Canvas& c, Rect r) {
+        long sum = 0;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x) sum += Luma(c.Get(x, y));
+        return sum / (long(r.right - r.left) * (r.bottom - r.top));
+    };
+    const Rect window = {60, 250, 256, 540};  // below the money plate
+    for (int y = window.top; y < window.bottom; y += 7)
+        for (int x = window.left; x < window.right; x += 7) ASSERT_EQ(A(bar.Get(x, y)), 0) << x << "," << y;
+    EXPECT_GE(2 * meanLuma(ui, window), meanLuma(bar, {264, 250, 280, 540}));  // the stone right of the window
+
+    const Canvas frame = PaintTexture(*FindTexture("Texture/UserInterface/selectframe.png"));
+    int edge = 0;
+    for (int k = 0; k < 50; ++k)
+        edge = std::max({edge, A(frame.Get(k, 0)), A(frame.Get(k, 49)), A(frame.Get(0, k)), A(frame.Get(49, k))});
+    EXPECT_EQ(edge, 0);
+}

@@ -450,11 +450,12 @@ Canvas Canvas::Crop(Rect r) const {
     return out;
 }
 
-void Canvas::FinishKeyed(Argb key) {
+void Canvas::FinishKeyed(Argb key, bool softEdges) {
     // A colour is "close" to the key when every channel is within this margin.
     constexpr int kMargin = 40;
+    const int clear = softEdges ? 8 : 128;
     for (Argb& p : pixels_) {
-        if (A(p) < 128) {
+        if (A(p) < clear) {
             p = key;
             continue;
         }
@@ -466,7 +467,7 @@ void Canvas::FinishKeyed(Argb key) {
             // Push every channel at least kMargin away from the key's channel.
             for (int i = 0; i < 3; ++i) ch[i] = kc[i] >= 128 ? std::min(ch[i], kc[i] - kMargin) : std::max(ch[i], kc[i] + kMargin);
         }
-        p = Rgb(ch[0], ch[1], ch[2], 255);
+        p = Rgb(ch[0], ch[1], ch[2], softEdges ? A(p) : 255);
     }
 }
 

@@ -159,8 +159,9 @@ public:
 
     // Turns the canvas into a keyed sheet: pixels with alpha below one half
     // become the key; all others become opaque, and colours close to the key
-    // are moved away from it.
-    void FinishKeyed(Argb key);
+    // are moved away from it. With soft edges only clear pixels (alpha below
+    // 8) become the key and the others keep their alpha.
+    void FinishKeyed(Argb key, bool softEdges = false);
     // Makes every pixel opaque over a background colour.
     void Flatten(Argb background);
 

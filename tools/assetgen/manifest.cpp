@@ -58,7 +58,7 @@ Canvas PaintTexture(const TextureSpec& spec) {
     if (spec.paint) spec.paint(c, spec);
     c.ClearClip();
     c.SetAntialias(true);
-    if (spec.colorKey != kKeyNone) c.FinishKeyed(spec.colorKey);
+    if (spec.colorKey != kKeyNone) c.FinishKeyed(spec.colorKey, spec.softEdges);
     return c;
 }
 

@@ -38,6 +38,10 @@ struct TextureSpec {
     int width = 0;
     int height = 0;
     uint32_t colorKey = kKeyNone;
+    // Keyed sheets the game draws magnified keep soft, partly transparent
+    // edges in their own colours (the key only replaces exactly keyed pixels),
+    // so their outlines do not turn into stairs; the others are hard-edged.
+    bool softEdges = false;
     std::vector<Cell> cells;
     Painter paint;
 

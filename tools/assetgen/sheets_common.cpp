@@ -169,9 +169,13 @@ void PaintStatusIcons(Canvas& c, const TextureSpec&) {
 
 // ------------------------------------------------------------ digits
 
-void PaintDigits(Canvas& c, Argb top, Argb bottom, const char* cell10, const char* cell11) {
+void PaintDigits(Canvas& c, Argb top, Argb bottom, const char* cell11) {
     TextStyle st = Lettering(30, top, bottom, 3);
-    DigitRow(c, 0, 32, st, cell10, cell11);
+    // Cell 10 stays empty: the status board draws it between the experience
+    // and the next level's experience with its top left corner on the line's
+    // middle, where no mark could stand centred between the numbers; the
+    // board itself carries the slash there.
+    DigitRow(c, 0, 32, st, "", cell11);
 }
 
 void PaintEmotionNumbers(Canvas& c, const TextureSpec&) {
@@ -251,7 +255,7 @@ void RegisterCommonSheets(std::vector<TextureSpec>& out) {
     for (int i = 0; i < 7; ++i) icons.cells.push_back({iconNames[i], 64 * i, 0, 64 * i + 64, 64});
     out.push_back(icons);
 
-    // Digit sheets: digits 0-9, cell 10 the separator "/", cell 11 a sign.
+    // Digit sheets: digits 0-9, cell 10 a separator (left blank), cell 11 a sign.
     struct Digits {
         const char* path;
         Argb top, bottom;
@@ -265,7 +269,7 @@ void RegisterCommonSheets(std::vector<TextureSpec>& out) {
     };
     for (const Digits& d : digitSheets) {
         TextureSpec t = MakeSheet(d.path, 384, 32, kKeyNone, [d](Canvas& c, const TextureSpec&) {
-            PaintDigits(c, d.top, d.bottom, "/", d.sign);
+            PaintDigits(c, d.top, d.bottom, d.sign);
         });
         AddCellRow(t, "digit", 0, 0, 32, 32, 10);
         t.cells.push_back({"separator", 320, 0, 352, 32});

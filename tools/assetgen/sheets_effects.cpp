@@ -1,7 +1,9 @@
 // Effect strips (black key). Frames are stacked downwards; skill3 is a grid of
-// 25 columns by 2 rows. Everything is drawn in bright, hard-edged shapes: on a
-// keyed sheet a fade is shown by shrinking and thinning, never by darkening
-// towards the key.
+// 25 columns by 2 rows. Everything is drawn in bright shapes: on a keyed sheet
+// a fade is shown by shrinking and thinning, never by darkening towards the
+// key. The sheets the game draws magnified (the explosion up to four times,
+// skill 1 six times, skill 3 three times) keep soft edges, so their rings
+// and lines stay smooth at that size; the others are hard-edged.
 #include "assetgen/art.h"
 #include "assetgen/manifest.h"
 
@@ -175,7 +177,7 @@ void Skill3(Canvas& c, float cx, float cy, int frame) {
         for (int k = 0; k < 8; ++k) {
             float a = Rad(-spin + 45.0f * k);
             float x = cx + r * 0.91f * std::cos(a), y = cy + r * 0.91f * std::sin(a);
-            c.FillPolygon(RegularPolygon(x, y, 4 * close + 1, 4, -spin), Rgb(255, 240, 255));
+            c.FillPolygon(StarPoints(x, y, 5 * close + 1.5f, 1.5f * close + 0.6f, 4, -spin), Rgb(255, 240, 255));
         }
     }
     float core = 10 + 4 * std::sin(u * 20);
@@ -220,6 +222,7 @@ void RegisterEffectSheets(std::vector<TextureSpec>& out) {
     };
     for (const StripSpec& s : strips) {
         TextureSpec t = MakeSheet(s.path, s.w, s.h, kKeyBlack, Strip(s.cell, s.frames, s.draw));
+        t.softEdges = s.draw == EnemyDestroy || s.draw == Skill1;
         AddCellColumn(t, "frame", 0, 0, s.cell, s.cell, s.frames);
         out.push_back(t);
     }
@@ -231,6 +234,7 @@ void RegisterEffectSheets(std::vector<TextureSpec>& out) {
             Skill3(c, cell.left + 100.0f, cell.top + 100.0f, f);
         }
     });
+    skill3.softEdges = true;
     for (int row = 0; row < 2; ++row)
         for (int col = 0; col < 25; ++col)
             skill3.cells.push_back(

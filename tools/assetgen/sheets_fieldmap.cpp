@@ -56,9 +56,10 @@ void RegisterFieldMapSheets(std::vector<TextureSpec>& out) {
     out.push_back(time);
 
     TextureSpec timeText = Sheet("time_text.png", 1280, 512, [](Canvas& c) {
-        PaintBoxTexts(c, {{"Travel by day: warm winds, butterflies and blooming flowers.",
+        // One text serves the grass plain and the canyon alike.
+        PaintBoxTexts(c, {{"Travel by day: the sun is high and the creatures of the day are about.",
                            "A / D  switch      Space  decide      Shift  back"},
-                          {"Travel by night: moths and spiders stir under the moon.",
+                          {"Travel by night: under the moon the creatures of the dark come out.",
                            "A / D  switch      Space  decide      Shift  back"}});
     });
     timeText.cells = {{"day", 0, 0, 1280, 256}, {"night", 0, 256, 1280, 512}};

@@ -29,6 +29,12 @@ const std::vector<Item>& ShotStyles();
 // The stat changes of an item as short tokens, e.g. "ATK +2", "M.DEF -15".
 std::vector<std::string> StatTokens(const Item& item);
 
+// The one colour of every recessed plate on the boards: the list and row
+// slots, the description panes, and the plates behind item names and
+// descriptions. Names and descriptions drawn over a plate hide what the
+// board shows there when nothing is drawn (the "nothing to choose" words).
+constexpr Argb kWell = Rgb(17, 16, 36);
+
 // The game's lettering for the map: cream on ink.
 TextStyle Label(float size, HAlign align = HAlign::Left, Argb colour = art::pal::Cream);
 // Words wrapped into lines no wider than width; returns the lines.

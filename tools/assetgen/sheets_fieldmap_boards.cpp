@@ -1,7 +1,8 @@
 // The world map's boards and texts: the text box and its lines, the status
 // board with its explanations, the main menu, the shop and the equip board.
-// Boards are drawn at (-5, -5) over the map; the game draws numbers, names,
-// icons and highlights into the places left for them here.
+// Boards are drawn at (-5, -5) over the map and hide it; the game draws
+// numbers, names, icons and highlights into the places left for them here.
+// Board coordinates below are the screen's plus 5.
 #include <cmath>
 
 #include "assetgen/sheets_fieldmap_art.h"
@@ -14,17 +15,24 @@ namespace {
 
 const Argb kHint = Rgb(176, 200, 240);
 
-// The large board every screen of the menu sits on.
-void Board(Canvas& c, float x0, float y0, float x1, float y1) {
-    Panel(c, x0, y0, x1, y1, 20, Rgb(40, 42, 74, 238), Rgb(22, 20, 42, 242));
+// The row highlight of the status and equip boards is an arrow from x 64 to
+// 128 on the screen; rows begin to its right.
+constexpr float kRowLeft = 140, kRowLabel = 152;
+
+// The large board every screen of the menu sits on: opaque, so neither the
+// map nor the text box below shows through, and reaching down over the text
+// box's rim.
+void Board(Canvas& c) {
+    const float x0 = 14, y0 = 14, x1 = 1266, y1 = 718;
+    Panel(c, x0, y0, x1, y1, 20, Rgb(40, 42, 74), Rgb(22, 20, 42));
     for (Vec2 p : {Vec2{x0 + 12, y0 + 12}, Vec2{x1 - 12, y0 + 12}, Vec2{x0 + 12, y1 - 12}, Vec2{x1 - 12, y1 - 12}})
         OutlinedPolygon(c, {{p.x, p.y - 7}, {p.x + 7, p.y}, {p.x, p.y + 7}, {p.x - 7, p.y}}, pal::Gold, pal::Ink, 1.5f);
 }
 
 // A recessed plate where the game writes values or names.
 void Slot(Canvas& c, float x0, float y0, float x1, float y1, float radius = 8) {
-    c.FillRoundRect(x0, y0, x1, y1, radius, Rgb(8, 8, 22, 170));
-    c.StrokeRoundRect(x0 + 0.5f, y0 + 0.5f, x1 - 0.5f, y1 - 0.5f, radius, 1.2f, Rgb(120, 110, 170, 150));
+    c.FillRoundRect(x0, y0, x1, y1, radius, kWell);
+    c.StrokeRoundRect(x0 + 0.5f, y0 + 0.5f, x1 - 0.5f, y1 - 0.5f, radius, 1.2f, Rgb(120, 110, 170));
     c.FillRect(x0 + radius, y1 - 2, x1 - radius, y1 - 1, Rgb(255, 255, 255, 40));
 }
 
@@ -72,35 +80,60 @@ const Row kStatusRows[9] = {{"LEVEL", 96},    {"MAX HP", 160},    {"MAX SP", 192
 
 // ------------------------------------------------------------ text box
 
+namespace {
+
+// The box's body, its top at 80 + dy.
+void TextBoxPanel(Canvas& c, float dy) { Panel(c, 32, 80 + dy, 1248, 248 + dy, 18, Rgb(40, 42, 74), Rgb(20, 18, 40)); }
+
+// The two lines of a text, the second in the hint colour.
+void BoxLines(Canvas& c, float dy, std::string_view first, std::string_view second) {
+    TextStyle st = Label(30, HAlign::Left);
+    st.shadow = Rgb(0, 0, 0, 120);
+    c.TextFit(first, 84, dy + 112, 1196, dy + 152, st);
+    c.TextFit(second, 84, dy + 178, 1196, dy + 210, Label(22, HAlign::Left, kHint));
+}
+
+}  // namespace
+
 void PaintTextBox(Canvas& c) {
-    Panel(c, 32, 80, 1248, 248, 18, Rgb(40, 42, 74, 228), Rgb(20, 18, 40, 236));
+    TextBoxPanel(c, 0);
     for (float x : {48.0f, 1232.0f})
         OutlinedPolygon(c, {{x, 150}, {x + 8, 164}, {x, 178}, {x - 8, 164}}, pal::Gold, pal::Ink, 1.5f);
+    // The box's own words, read under the main menu, where no text is drawn
+    // over it; every text drawn over the box covers them.
+    BoxLines(c, 0, "The camp: check your status, change your equipment or buy new gear in the shop.",
+             "What the knight wears here goes along into every field.");
 }
 
 void PaintBoxTexts(Canvas& c, const std::vector<std::pair<std::string, std::string>>& bands) {
     for (size_t k = 0; k < bands.size(); ++k) {
         float y = 256.0f * k;
-        TextStyle st = Label(30, HAlign::Left);
-        st.shadow = Rgb(0, 0, 0, 120);
-        c.TextFit(bands[k].first, 84, y + 112, 1196, y + 152, st);
-        c.TextFit(bands[k].second, 84, y + 178, 1196, y + 210, Label(22, HAlign::Left, kHint));
+        // The box's body again where its own words stand, so they do not
+        // show through.
+        c.SetClip({60, int(y) + 100, 1220, int(y) + 236});
+        TextBoxPanel(c, y);
+        c.ClearClip();
+        BoxLines(c, y, bands[k].first, bands[k].second);
     }
 }
 
 // ------------------------------------------------------------ status board
 
 void PaintStatusBoard(Canvas& c) {
-    Board(c, 14, 14, 1266, 706);
+    Board(c);
     Title(c, "STATUS", 96, 46, 34);
     for (const Row& r : kStatusRows) {
-        Slot(c, 90, r.y - 15, 628, r.y + 15);
-        c.Text(r.label, 104, r.y, Label(21, HAlign::Left));
+        Slot(c, kRowLeft, r.y - 15, 628, r.y + 15);
+        c.Text(r.label, kRowLabel, r.y, Label(21, HAlign::Left));
     }
+    // The slash between the experience and the next level's experience,
+    // centred in the gap the game leaves between the two numbers.
+    c.Line(465, 462, 479, 434, 6, pal::Ink);
+    c.Line(465.8f, 460.5f, 478.2f, 435.5f, 3, Rgb(220, 228, 246));
     // The explanation of the highlighted row is drawn into this frame.
     Slot(c, 692, 84, 1196, 652, 14);
-    Crest(c, 360, 574, 0.8f);
-    Hint(c, "W / S  choose      Shift  back", 360, 680);
+    Crest(c, 384, 574, 0.8f);
+    Hint(c, "W / S  choose      Shift  back", 384, 680);
 }
 
 void PaintStatusExplanations(Canvas& c) {
@@ -159,11 +192,22 @@ void PaintMenu(Canvas& c) {
 
 // ------------------------------------------------------------ shop
 
+namespace {
+
+// The red "owned" tag.
+void OwnedTag(Canvas& c, float x0, float y0, float x1, float y1) {
+    c.FillRoundRect(x0, y0, x1, y1, 6, Rgb(90, 16, 22));
+    c.StrokeRoundRect(x0 + 1, y0 + 1, x1 - 1, y1 - 1, 6, 2, Rgb(230, 80, 70));
+    c.TextFit("OWNED", x0 + 6, y0 + 1, x1 - 6, y1 - 1, Label(15, HAlign::Center, Rgb(255, 170, 150)));
+}
+
+}  // namespace
+
 void PaintShopBoard(Canvas& c) {
-    Board(c, 14, 14, 1266, 706);
+    Board(c);
     Title(c, "SHOP", 700, 68, 34);
     // Money: the game draws a coin at (960, 68) and the digits left of 1136.
-    Slot(c, 918, 42, 1162, 94, 12);
+    Slot(c, 918, 44, 1162, 90, 12);
     // The list: five rows 112 px apart; prices end at x 636.
     for (int k = 0; k < 5; ++k) {
         float y = 130 + 112.0f * k;
@@ -172,30 +216,37 @@ void PaintShopBoard(Canvas& c) {
     }
     OutlinedPolygon(c, {{384, 110}, {396, 122}, {372, 122}}, WithAlpha(pal::Gold, 200), pal::Ink, 1.5f);
     OutlinedPolygon(c, {{384, 674}, {396, 664}, {372, 664}}, WithAlpha(pal::Gold, 200), pal::Ink, 1.5f);
-    // The description of the highlighted item, its stat lines at the bottom.
-    Slot(c, 720, 104, 1232, 628, 14);
-    c.FillRect(740, 464, 1212, 466, WithAlpha(pal::Gold, 120));
+    // The description of the highlighted item (480 x 512 from (736, 96)),
+    // with its stat lines at the bottom.
+    Slot(c, 724, 92, 1228, 628, 14);
     Hint(c, "W / S  choose      Left / Right  tab      Space  buy      Shift  back", 820, 690);
 
-    // Tabs: the label sits in the top 30 px of its cell, as the four overlap.
+    // Tabs. The game places their cells apart by (48, 32) and (48, 28), so
+    // each label keeps to the part of its cell that makes the four a tidy
+    // grid: lances over swords at x 146-302, armour over accessories at x
+    // 466-622, the upper pair at y 33-61, the lower at y 67-95.
     struct Tab {
         const char* label;
-        int x, y;  // cell of the other-tab look; the current look is 224 px right
+        int x, y;         // cell of the other-tab look; the current look is 224 px right
+        float left, top;  // the button inside the cell
     };
-    const Tab tabs[4] = {{"LANCES", 448, 736}, {"SWORDS", 448, 800}, {"ARMOUR", 0, 736}, {"ACCESSORIES", 0, 800}};
+    const Tab tabs[4] = {{"LANCES", 448, 736, 50, 1},
+                         {"SWORDS", 448, 800, 2, 3},
+                         {"ARMOUR", 0, 736, 50, 1},
+                         {"ACCESSORIES", 0, 800, 2, 7}};
     for (const Tab& t : tabs) {
         for (int cur = 0; cur < 2; ++cur) {
-            float x = float(t.x + 224 * cur), y = float(t.y);
-            c.SetClip({int(x), int(y), int(x) + 208, int(y) + 64});
+            float x = float(t.x + 224 * cur) + t.left, y = float(t.y) + t.top;
+            float x1 = x + 156, y1 = y + 28;
+            c.SetClip({t.x + 224 * cur, t.y, t.x + 224 * cur + 208, t.y + 64});
             Argb top = cur ? Rgb(255, 226, 130) : Rgb(70, 70, 110), bottom = cur ? Rgb(220, 150, 50) : Rgb(44, 42, 76);
-            c.Shape(x + 2, y + 2, x + 206, y + 30,
-                    [&](float px, float py) { return SdBox(px, py, x + 2, y + 2, x + 206, y + 30, 9); },
-                    [&](float, float py) { return Mix(top, bottom, (py - y - 2) / 28); });
-            c.StrokeRoundRect(x + 2.5f, y + 2.5f, x + 205.5f, y + 29.5f, 9, 2, cur ? pal::Ink : Rgb(140, 130, 190));
-            TextStyle st = cur ? Label(20, HAlign::Center, pal::Ink) : Label(20, HAlign::Center, Rgb(190, 190, 215));
+            c.Shape(x, y, x1, y1, [&](float px, float py) { return SdBox(px, py, x, y, x1, y1, 9); },
+                    [&](float, float py) { return Mix(top, bottom, (py - y) / 28); });
+            c.StrokeRoundRect(x + 0.5f, y + 0.5f, x1 - 0.5f, y1 - 0.5f, 9, 2, cur ? pal::Ink : Rgb(140, 130, 190));
+            TextStyle st = cur ? Label(19, HAlign::Center, pal::Ink) : Label(19, HAlign::Center, Rgb(190, 190, 215));
             if (cur) st.outline = Rgb(255, 240, 200);
             st.outlineWidth = cur ? 1.5f : 2;
-            c.TextFit(t.label, x + 10, y + 4, x + 198, y + 30, st);
+            c.TextFit(t.label, x + 8, y + 2, x1 - 8, y1, st);
         }
     }
     c.ClearClip();
@@ -206,11 +257,10 @@ void PaintShopBoard(Canvas& c) {
     c.FillRoundRect(2, 866, 542, 942, 14, WithAlpha(pal::Gold, 70));
     c.StrokeRoundRect(3, 867, 541, 941, 14, 4, pal::Gold);
     c.StrokeRoundRect(8, 872, 536, 936, 10, 1.5f, WithAlpha(Rgb(255, 250, 220), 200));
-    // Owned overlay.
+    // Owned overlay: the row dimmed and a tag in its top right corner, above
+    // the price, whose digits take x 372-524 and y 25-57 of the cell.
     c.FillRoundRect(2, 946, 542, 1022, 14, Rgb(10, 10, 24, 150));
-    c.FillRoundRect(392, 962, 530, 1006, 8, Rgb(60, 10, 16, 200));
-    c.StrokeRoundRect(392, 962, 530, 1006, 8, 3, Rgb(230, 80, 70));
-    c.TextFit("OWNED", 398, 966, 524, 1002, Label(26, HAlign::Center, Rgb(255, 140, 120)));
+    OwnedTag(c, 424, 945, 534, 967);
     // Buy confirmation, centred on the screen; YES and NO under the cursor's places.
     Panel(c, 548, 868, 1084, 1020, 16);
     c.TextFit("Buy this item?", 570, 890, 1062, 930, Lettering(30));
@@ -221,30 +271,45 @@ void PaintShopBoard(Canvas& c) {
 // ------------------------------------------------------------ equip board
 
 void PaintEquipBoard(Canvas& c) {
-    Board(c, 14, 14, 1266, 706);
+    Board(c);
     Title(c, "EQUIPMENT", 944, 52, 34, HAlign::Center);
     // The comparison grid of the equip choice: three rows of two stats.
     Slot(c, 40, 28, 640, 222, 14);
     for (int r = 0; r < 3; ++r) c.FillRoundRect(52, 44 + 64.0f * r, 628, 84 + 64.0f * r, 8, Rgb(255, 255, 255, 14));
     c.FillRect(340, 40, 341, 210, Rgb(255, 255, 255, 40));
-    // The six slots: label, and the place of the equipped item's name.
-    const Row rows[6] = {{"LANCE", 259}, {"SWORD", 323}, {"ARMOUR", 387}, {"ACCESSORY 1", 451},
-                         {"ACCESSORY 2", 483}, {"SHOT STYLE", 547}};
-    for (const Row& r : rows) {
-        Slot(c, 88, r.y - 15, 676, r.y + 15);
-        c.TextFit(r.label, 100, r.y - 13, 300, r.y + 13, Label(20, HAlign::Left));
+    // The six slots, each behind the name the game draws at 224 + its row
+    // offset (the name's plate is 24-52 px down its cell).
+    struct Slot6 {
+        const char* label;
+        float offset;
+    };
+    const Slot6 rows[6] = {{"LANCE", 0},         {"SWORD", 64},         {"ARMOUR", 128},
+                           {"ACCESSORY 1", 192}, {"ACCESSORY 2", 224}, {"SHOT STYLE", 288}};
+    for (const Slot6& r : rows) {
+        float y = 224 + r.offset;
+        Slot(c, kRowLeft, y + 22, 676, y + 54);
+        c.TextFit(r.label, kRowLabel, y + 24, 310, y + 52, Label(20, HAlign::Left));
     }
+    // The pane where the worn or offered item is described (480 x 512 from
+    // (704, 96)). Its words show only where no description is drawn: on an
+    // empty accessory slot, and when nothing can be chosen.
     Slot(c, 692, 84, 1196, 628, 14);
     c.FillRect(712, 458, 1176, 460, WithAlpha(pal::Gold, 120));
+    c.TextFit("No item here", 724, 190, 1164, 230, Lettering(30));
+    Paragraph(c, "Only equipment you own and are not already wearing can be chosen. Buy more in the shop.", 744,
+              252, 400, 32, Label(22, HAlign::Left, Rgb(200, 206, 232)));
     Crest(c, 200, 630, 0.5f);
     Hint(c, "W / S  choose      Space  change      Shift  back", 640, 690);
-    // The choice panel: the item worn now on top, the items to choose below.
+    // The choice panel: the item worn now on top, the items to choose below
+    // in rows 36 px apart from 60 px down (their name plates 84-112 px down
+    // for the first). Where the first row stays empty, it says so.
     c.SetClip({0, 720, 352, 1168});
-    Panel(c, 2, 722, 350, 1166, 16, Rgb(44, 46, 80, 252), Rgb(26, 24, 48, 252));
-    c.FillRoundRect(10, 730, 342, 780, 10, Rgb(255, 206, 84, 50));
-    c.FillRect(16, 784, 336, 786, WithAlpha(pal::Gold, 180));
-    for (int r = 0; r < 9; ++r)
-        if (r % 2 == 0) c.FillRoundRect(10, 800 + 36.0f * r, 342, 836 + 36.0f * r, 6, Rgb(255, 255, 255, 16));
+    Panel(c, 2, 722, 350, 1166, 16, Rgb(44, 46, 80), Rgb(26, 24, 48));
+    c.FillRoundRect(6, 741, 346, 775, 8, kWell);
+    c.StrokeRoundRect(6.5f, 741.5f, 345.5f, 774.5f, 8, 1.5f, pal::Gold);
+    c.FillRect(16, 790, 336, 792, WithAlpha(pal::Gold, 180));
+    for (int r = 0; r < 10; ++r) c.FillRoundRect(6, 802 + 36.0f * r, 346, 834 + 36.0f * r, 6, kWell);
+    c.TextFit("- nothing to choose -", 30, 806, 322, 830, Label(18, HAlign::Center, Rgb(150, 156, 190)));
     c.ClearClip();
 }
 

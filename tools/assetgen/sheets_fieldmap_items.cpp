@@ -177,7 +177,11 @@ void PaintItemNames(Canvas& c, const std::vector<Table>& columns) {
         const auto& items = *columns[k].items;
         for (size_t i = 0; i < items.size(); ++i) {
             float x = 544.0f * k, y = 80.0f * i;
-            // Text centred 38 px down the cell, clear of the price on the right.
+            // Text centred 38 px down the cell, clear of the price on the
+            // right, on a plate of the boards' slot colour: it blends into
+            // every slot a name is drawn in and hides the words an empty
+            // choice row shows.
+            c.FillRoundRect(x + 8, y + 24, x + 340, y + 52, 6, kWell);
             DrawItemIcon(c, columns[k].icon, x + 26, y + 38, 30);
             TextStyle st = Lettering(26, pal::Cream, Rgb(255, 222, 150), 2.5f);
             st.halign = HAlign::Left;
@@ -194,6 +198,10 @@ void PaintItemTexts(Canvas& c, const std::vector<Table>& bands) {
             const Item& it = items[i];
             float x = 480.0f * i, y = 512.0f * k;
             c.SetClip({int(x), int(y), int(x) + 480, int(y) + 512});
+            // Solid in the panes' colour, so the pane's own words never show
+            // through; the rule above the stat lines the boards draw below.
+            c.FillRect(x, y, x + 480, y + 512, kWell);
+            c.FillRect(x + 8, y + 362, x + 472, y + 364, WithAlpha(pal::Gold, 120));
             DrawItemIcon(c, bands[k].icon, x + 34, y + 40, 40);
             TextStyle title = Lettering(32, pal::Cream, pal::Gold, 3);
             title.halign = HAlign::Left;

@@ -3,6 +3,7 @@
 // in the mountains at (1067, 360), joined by a road. Also the map's small
 // pieces: the arrow, the time and difficulty icons, the place balloons and
 // the cloud that covers places still locked.
+#include <algorithm>
 #include <cmath>
 
 #include "assetgen/sheets_enemies_art.h"
@@ -281,81 +282,97 @@ void PaintArrow(Canvas& c) {
     c.Line(14, 78, 30, 108, 2.5f, Rgb(255, 240, 190));
 }
 
+// The ring badges (time and difficulty icons) keep to rows 16-92 of their
+// 128 x 128 cells. The chosen badge stands 60 px below its place, where the
+// place's name plate ends 6 px below the place (row 10) and the left/right
+// hint begins 100 px below it (row 104); the others stand 60 px above and
+// beside the place, and end clear of the plate's top, 24 px above it (row 100).
+constexpr float kBadgeBottom = 92;
+
+// A ribbon with a name across the foot of a badge.
+void BadgeRibbon(Canvas& c, float cx, float y0, float halfWidth, Argb colour, const char* name) {
+    c.FillRoundRect(cx - halfWidth - 2, y0 - 2, cx + halfWidth + 2, kBadgeBottom, 8, pal::Ink);
+    c.FillRoundRect(cx - halfWidth, y0, cx + halfWidth, kBadgeBottom - 2, 7, colour);
+    c.TextFit(name, cx - halfWidth + 4, y0, cx + halfWidth - 4, kBadgeBottom - 2, Label(18, HAlign::Center));
+}
+
 void PaintTimeIcons(Canvas& c) {
-    // Day: the sun.
-    float x = 64, y = 60;
-    c.FillCircle(x, y, 54, pal::Ink);
-    c.RadialGradient(x, y, 51, Rgb(130, 200, 255), Rgb(60, 130, 230));
+    // Day: the sun on a sky disc.
+    float x = 64, y = 52, r = 33;
+    c.FillCircle(x, y, r + 3, pal::Ink);
+    c.RadialGradient(x, y, r, Rgb(130, 200, 255), Rgb(60, 130, 230));
     for (int k = 0; k < 12; ++k) {
         float a = Rad(30.0f * k);
-        c.Line(x + 26 * std::cos(a), y - 4 + 26 * std::sin(a), x + 40 * std::cos(a), y - 4 + 40 * std::sin(a), 5,
+        c.Line(x + 17 * std::cos(a), y + 17 * std::sin(a), x + 27 * std::cos(a), y + 27 * std::sin(a), 4,
                Rgb(255, 220, 80));
     }
-    Orb(c, x, y - 4, 22, Rgb(255, 200, 60), pal::Ink, 2);
+    Orb(c, x, y, 14, Rgb(255, 200, 60), pal::Ink, 2);
     // Night: the moon among stars.
     x = 192;
-    c.FillCircle(x, y, 54, pal::Ink);
-    c.RadialGradient(x, y, 51, Rgb(70, 70, 150), Rgb(24, 22, 70));
-    for (Vec2 s : {Vec2{x - 30, y - 28}, Vec2{x + 28, y - 30}, Vec2{x + 34, y + 6}, Vec2{x - 36, y + 8}})
-        c.FillPolygon(StarPoints(s.x, s.y, 6, 2, 4, 0), Rgb(255, 250, 220));
-    Orb(c, x, y - 4, 24, Rgb(250, 240, 200), pal::Ink, 2);
-    c.FillCircle(x + 12, y - 12, 22, Rgb(44, 42, 110));
-    // Ribbons with the names.
-    for (int k = 0; k < 2; ++k) {
-        float cx = 64 + 128.0f * k;
-        c.FillRoundRect(cx - 46, 96, cx + 46, 124, 8, pal::Ink);
-        c.FillRoundRect(cx - 44, 98, cx + 44, 122, 7, k ? Rgb(90, 80, 190) : Rgb(240, 150, 50));
-        c.TextFit(k ? "NIGHT" : "DAY", cx - 40, 98, cx + 40, 122, Label(20, HAlign::Center));
-    }
+    c.FillCircle(x, y, r + 3, pal::Ink);
+    c.RadialGradient(x, y, r, Rgb(70, 70, 150), Rgb(24, 22, 70));
+    for (Vec2 s : {Vec2{x - 20, y - 18}, Vec2{x + 19, y - 20}, Vec2{x + 22, y + 6}, Vec2{x - 23, y + 6}})
+        c.FillPolygon(StarPoints(s.x, s.y, 5, 1.8f, 4, 0), Rgb(255, 250, 220));
+    Orb(c, x, y - 2, 16, Rgb(250, 240, 200), pal::Ink, 2);
+    c.FillCircle(x + 8, y - 8, 14, Rgb(44, 42, 110));
+    BadgeRibbon(c, 64, 74, 36, Rgb(240, 150, 50), "DAY");
+    BadgeRibbon(c, 192, 74, 36, Rgb(90, 80, 190), "NIGHT");
 }
 
 void PaintDifficultyIcons(Canvas& c) {
     const Argb colours[3] = {Rgb(90, 190, 110), Rgb(240, 180, 60), Rgb(230, 70, 60)};
     const char* names[3] = {"EASY", "NORMAL", "HARD"};
     for (int k = 0; k < 3; ++k) {
-        float x = 64 + 128.0f * k, y = 56;
-        std::vector<Vec2> shield = {{x - 44, y - 46}, {x + 44, y - 46}, {x + 44, y + 6}, {x, y + 48}, {x - 44, y + 6}};
-        GradientPolygon(c, shield, Mix(colours[k], Rgb(255, 255, 255), 0.3f), Shade(colours[k], 0.6f), pal::Ink, 4);
+        float x = 64 + 128.0f * k, y = 46;
+        std::vector<Vec2> shield = {{x - 32, y - 30}, {x + 32, y - 30}, {x + 32, y + 6}, {x, y + 36}, {x - 32, y + 6}};
+        GradientPolygon(c, shield, Mix(colours[k], Rgb(255, 255, 255), 0.3f), Shade(colours[k], 0.6f), pal::Ink, 3);
         c.StrokePolygon(shield, 1.5f, Rgb(255, 250, 220, 180));
-        c.Text(std::to_string(k + 1), x, y - 8, Lettering(52));
+        c.Text(std::to_string(k + 1), x, y - 8, Lettering(36));
         for (int s = 0; s <= k; ++s) {
-            float sx = x + (s - k / 2.0f) * 18;
-            OutlinedPolygon(c, StarPoints(sx, y + 24, 8, 3.5f, 5), pal::Gold, pal::Ink, 1.5f);
+            float sx = x + (s - k / 2.0f) * 14;
+            OutlinedPolygon(c, StarPoints(sx, y + 16, 6, 2.6f, 5), pal::Gold, pal::Ink, 1.2f);
         }
-        c.FillRoundRect(x - 52, 100, x + 52, 126, 8, pal::Ink);
-        c.FillRoundRect(x - 50, 102, x + 50, 124, 7, Shade(colours[k], 0.8f));
-        c.TextFit(names[k], x - 46, 102, x + 46, 124, Label(19, HAlign::Center));
+        BadgeRibbon(c, x, 76, 44, Shade(colours[k], 0.8f), names[k]);
     }
 }
 
 void PaintBalloons(Canvas& c) {
+    // The name plate keeps to rows 8-38 of its cell, which is centred on the
+    // place: from 24 px above the place to 6 px below it, between the
+    // arrow's tip above and the ring badges below.
     const char* names[3] = {"GRASS PLAIN", "CANYON", "CAVE"};
     const Argb tints[3] = {Rgb(90, 170, 80), Rgb(220, 120, 60), Rgb(120, 100, 200)};
     for (int k = 0; k < 3; ++k) {
         float y = 64.0f * k;
-        Panel(c, 10, y + 8, 246, y + 56, 20, Rgb(46, 48, 84, 236), Rgb(24, 22, 46, 240));
-        c.FillCircle(34, y + 32, 11, pal::Ink);
-        c.FillCircle(34, y + 32, 9, tints[k]);
-        c.TextFit(names[k], 52, y + 14, 232, y + 50, Lettering(26));
+        Panel(c, 14, y + 8, 242, y + 38, 14, Rgb(46, 48, 84, 240), Rgb(24, 22, 46, 244));
+        c.FillCircle(34, y + 23, 9, pal::Ink);
+        c.FillCircle(34, y + 23, 7, tints[k]);
+        c.TextFit(names[k], 50, y + 10, 230, y + 36, Lettering(21));
     }
 }
 
 void PaintCloud(Canvas& c) {
-    // A puff of several soft lobes: opaque in the middle, fading at the rim,
-    // so the 64 px grid of the cover leaves no gaps.
+    // A bank of cloud, drawn in a 64 px grid of these cells. Its body is
+    // solid 58 px to each side of the centre and 38 px up and down, so
+    // neighbouring cells, and the two covers whose columns stand 107 px apart
+    // where they meet, close without a gap; puffs round off its top and
+    // bottom, where a lifting cover shows its edge, and light the tops of
+    // its lobes. Its slate blue sits quietly on the day map and the night map.
+    const float puffs[6][3] = {{40, 26, 18}, {86, 24, 20}, {64, 18, 12}, {38, 102, 18}, {88, 104, 20}, {64, 112, 12}};
     const float lobes[6][3] = {{64, 64, 40}, {40, 56, 26}, {88, 58, 28}, {60, 40, 26}, {72, 86, 26}, {46, 82, 22}};
+    const Argb shadow = Rgb(108, 116, 150), light = Rgb(176, 184, 210);
     c.Map(0, 0, 128, 128, [&](int x, int y, Argb) {
         float px = x + 0.5f, py = y + 0.5f;
-        float a = 0, light = 0;
+        float a = std::clamp(-SdBox(px, py, 0, 20, 128, 108, 16) / 6, 0.0f, 1.0f);
+        for (const auto& p : puffs)
+            a = std::max(a, std::clamp((p[2] - std::hypot(px - p[0], py - p[1])) / 6, 0.0f, 1.0f));
+        a *= std::clamp(std::min({px, 128 - px, py, 128 - py}) / 4, 0.0f, 1.0f);
+        float lit = 0;
         for (const auto& l : lobes) {
-            float d = std::hypot(px - l[0], py - l[1]) / (l[2] + 22);
-            float v = std::clamp(1.25f - d * 1.25f, 0.0f, 1.0f);
-            a = std::max(a, v);
-            light = std::max(light, v * std::clamp(1.2f - (py - l[1] + l[2] * 0.4f) / (l[2] * 2.2f), 0.0f, 1.0f));
+            float v = std::clamp(1.25f - std::hypot(px - l[0], py - l[1]) / (l[2] + 22) * 1.25f, 0.0f, 1.0f);
+            lit = std::max(lit, v * std::clamp(1.2f - (py - l[1] + l[2] * 0.4f) / (l[2] * 2.2f), 0.0f, 1.0f));
         }
-        if (std::hypot(px - 64, py - 64) > 63) a *= std::clamp((64 - std::hypot(px - 64, py - 64)) / 1.0f, 0.0f, 1.0f);
-        Argb col = Mix(Rgb(186, 194, 214), Rgb(255, 255, 255), std::clamp(light, 0.0f, 1.0f));
-        return WithAlpha(col, int(255 * std::min(1.0f, a * 1.4f)));
+        return WithAlpha(Mix(shadow, light, std::clamp(lit, 0.0f, 1.0f)), int(255 * a + 0.5f));
     });
 }
 

@@ -42,13 +42,35 @@ constexpr float kSkillTop = 545, kSkillPitch = 60;
 constexpr Vec2 kFaceCentres[3] = {{1056, 512}, {1216, 512}, {1136, 656}};
 constexpr float kFaceRing = 48;
 
+// The well under the level-up window: most of the time nothing slides
+// across it, so it is the panel's own stone, sunk a little, with the
+// knight's moon in it, dim enough for the level-up rows to read over it.
+void LevelUpWell(Canvas& c) {
+    const Rect& w = kLevelUpWindow;
+    c.GradientV(float(w.left), float(w.top), float(w.right), float(w.bottom), Shade(kStoneTop, 0.7f),
+                Shade(kStoneBottom, 0.8f));
+    c.Map(w.left, w.top, w.right, w.bottom,
+          [](int x, int y, Argb p) { return Shade(p, 0.85f + 0.3f * Fbm(float(x), float(y), 48, 3, 79)); });
+    // Inner shadow along the top and left, as the panel's edge overhangs it.
+    c.GradientV(float(w.left), float(w.top), float(w.right), float(w.top + 14), Rgb(0, 0, 0, 110), Rgb(0, 0, 0, 0));
+    c.GradientH(float(w.left), float(w.top), float(w.left + 10), float(w.bottom), Rgb(0, 0, 0, 90), Rgb(0, 0, 0, 0));
+    // A crescent and a star, engraved.
+    const float cx = 157, cy = 400;
+    const Argb cut = Rgb(255, 214, 120, 34);
+    c.Shape(cx - 56, cy - 56, cx + 56, cy + 56,
+            [&](float px, float py) {
+                return std::max(SdCircle(px, py, cx, cy, 52), -SdCircle(px, py, cx + 22, cy - 14, 44));
+            },
+            [&](float, float) { return cut; });
+    c.FillPolygon(StarPoints(cx + 26, cy - 4, 14, 5.5f, 5), cut);
+}
+
 void PaintFrame(Canvas& c, const TextureSpec&) {
     // Left side: only seen through the left panel's windows. The level-up
     // window is a recessed well, and the money plate and its coin lie in it,
     // under the level-up rows that slide across them.
     c.FillRect(0, 0, 288, 720, kWell);
-    const Rect& w = kLevelUpWindow;
-    c.GradientV(float(w.left), float(w.top), float(w.right), float(w.bottom), Rgb(6, 6, 16), Rgb(20, 20, 40));
+    LevelUpWell(c);
     const Rect& m = kMoneyPlate;
     c.FillRoundRect(float(m.left), float(m.top), float(m.right), float(m.bottom), 6, Rgb(30, 26, 52));
     c.StrokeRoundRect(float(m.left), float(m.top), float(m.right), float(m.bottom), 6, 1.5f, Rgb(255, 214, 120, 150));
@@ -97,6 +119,20 @@ void PaintFrame(Canvas& c, const TextureSpec&) {
     }
 }
 
+// A key on a small cap ending at x 220 and what it does, left-aligned from
+// 226. Caps begin right of x 179, clear of the cooldown digits' slots.
+void KeyLine(Canvas& c, float y, const char* key, const char* use) {
+    constexpr float kCapRight = 220, kCapLeftMost = 180;
+    TextStyle cap = SmallLabel(12);
+    const float w = std::clamp(TextWidth(key, cap) + 8, 18.0f, kCapRight - kCapLeftMost);
+    c.FillRoundRect(kCapRight - w, y - 10, kCapRight, y + 10, 5, Rgb(8, 8, 20, 200));
+    c.StrokeRoundRect(kCapRight + 0.5f - w, y - 9.5f, kCapRight - 0.5f, y + 9.5f, 5, 1.2f, Rgb(255, 214, 120, 170));
+    c.TextFit(key, kCapRight - w + 2, y - 9, kCapRight - 2, y + 9, cap);
+    TextStyle label = SmallLabel(13);
+    label.halign = HAlign::Left;
+    c.Text(use, kCapRight + 6, y, label);
+}
+
 void PaintStatusBar(Canvas& c, const TextureSpec&) {
     // ---- Left panel (x 0-288) with see-through windows.
     c.SetClip({0, 0, 288, 720});
@@ -133,11 +169,15 @@ void PaintStatusBar(Canvas& c, const TextureSpec&) {
         Slot(c, 57, y + 1, 113, y + 53);
         Slot(c, 115, y + 7, 175, y + 43);
     }
+    // The keys, one to a line, each key on a cap ending at x 214 and its use
+    // beside it.
     c.Text("SKILLS", 230, 560, SmallLabel(15));
-    c.Text("Q use", 232, 600, SmallLabel(13));
-    c.Text("\xE2\x86\x90 \xE2\x86\x92 pick", 232, 622, SmallLabel(13));
-    c.Text("E sword", 232, 660, SmallLabel(13));
-    c.Text("Space fire", 232, 682, SmallLabel(13));
+    const std::pair<const char*, const char*> keys[4] = {
+        {"Q", "use"}, {"\xE2\x86\x90\xE2\x86\x92", "pick"}, {"E", "sword"}, {"Space", "fire"}};
+    for (int k = 0; k < 4; ++k) {
+        float y = 590 + 26.0f * k + (k >= 2 ? 12 : 0);
+        KeyLine(c, y, keys[k].first, keys[k].second);
+    }
 
     // ---- Gauge strips (x 288-416).
     c.SetClip({288, 0, 416, 720});
@@ -213,10 +253,12 @@ void PaintSkillIcons(Canvas& c, const TextureSpec&) {
 }
 
 void PaintSelectFrame(Canvas& c, const TextureSpec&) {
-    c.StrokeRoundRect(2, 2, 48, 48, 7, 4, pal::Gold);
-    c.StrokeRoundRect(2, 2, 48, 48, 7, 1.5f, Rgb(255, 255, 230));
-    for (auto [x, y] : {std::pair{4.0f, 4.0f}, {46.0f, 4.0f}, {4.0f, 46.0f}, {46.0f, 46.0f}})
-        c.FillPolygon(StarPoints(x, y, 6, 2, 4, 0), Rgb(255, 255, 240));
+    // Everything inside the 50 x 50 cell with a pixel to spare, so no line or
+    // corner spark is cut off at the cell's edge.
+    c.StrokeRoundRect(3, 3, 47, 47, 7, 3.5f, pal::Gold);
+    c.StrokeRoundRect(3, 3, 47, 47, 7, 1.2f, Rgb(255, 255, 230));
+    for (auto [x, y] : {std::pair{6.0f, 6.0f}, {44.0f, 6.0f}, {6.0f, 44.0f}, {44.0f, 44.0f}})
+        c.FillPolygon(StarPoints(x, y, 4.5f, 1.6f, 4, 0), Rgb(255, 255, 240));
 }
 
 void PaintScoreText(Canvas& c, const TextureSpec&) {
