@@ -2,7 +2,9 @@
 
 #include <cmath>
 
+#include "core/bullet.h"
 #include "core/effects.h"
+#include "core/fade.h"
 #include "core/field_globals.h"
 #include "core/game_codes.h"
 #include "core/item.h"
@@ -18,6 +20,8 @@ constexpr int32_t kBurstRange = 300;   // explosions land within 150 pixels of t
 constexpr float kBurstHalf = 150.0f;
 constexpr float kSevenItemStep = 51.4f;   // seven ring items are 51.4 degrees apart, not 360 / 7
 constexpr float kBigItemRadius = 100.0f;
+constexpr float kApproachTolerance = 10.0f;   // an enemy this close to its spot on both axes stays put
+constexpr int32_t kSinkingBlastPeriod = 4;
 
 // Row 0..2 of a grade table; -1 outside 1..3.
 int32_t GradeRow(int32_t grade) { return grade >= 1 && grade <= 3 ? grade - 1 : -1; }
@@ -200,4 +204,45 @@ void SpeciesKit::DropBigItemCircle(float px, float py) {
         SpawnItem(kItemBigExperience, px + static_cast<float>(kBigItemRadius * std::cos(a)),
                   py - static_cast<float>(kBigItemRadius * std::sin(a)), 0.0f);
     }
+}
+
+void SpeciesKit::ApproachPoint(float px, float py, float speed) {
+    const bool insideX = x >= px - kApproachTolerance && x <= px + kApproachTolerance;
+    const bool insideY = y >= py - kApproachTolerance && y <= py + kApproachTolerance;
+    if (insideX && insideY) return;
+    headingAngle = static_cast<float>(std::atan2(static_cast<double>(py - y), static_cast<double>(px - x)));
+    x += speed * static_cast<float>(std::cos(static_cast<double>(headingAngle)));
+    y += speed * static_cast<float>(std::sin(static_cast<double>(headingAngle)));
+}
+
+bool SpeciesKit::RunSinkingDeath(const SinkingDeath& death) {
+    bossPhase = death.dyingPhase;
+    const int32_t d = deathCounter;
+    if (d == 0) CancelEnemyBullets(1);
+    if (d < death.explosionFrames) {
+        if (MagnetTimer < 1) MagnetTimer = 1;
+        if (d == death.whiteoutFrame) WhiteoutActive = 1;
+        if (d % kSinkingBlastPeriod == 0) {
+            const Muzzle p = RandomPointNear();
+            SpawnEffect(kEffectFlyingExplosion, x, y, z);
+            const bool big = death.bigBlastPeriod > 0 && d % death.bigBlastPeriod == 0;
+            SpawnEffect(big ? kEffectBossDeath : death.blastEffect, p.x, p.y, 0.0f);
+        }
+        y += death.sink;
+        ++deathCounter;
+        return false;
+    }
+    if (d < death.finalFrame) {
+        ++deathCounter;
+        return false;
+    }
+    if (!death.ringFirst) SpawnEffect(kEffectBossDeath, x, y, 0.0f);
+    for (int32_t k = 0; k < death.ringCount; ++k) {
+        const float a = static_cast<float>(k) * (360.0f / static_cast<float>(death.ringCount));
+        const Muzzle p = PointAround(x, y, death.ringRadius, death.ringRadius, a);
+        SpawnEffect(death.ringEffect, p.x, p.y, 0.0f);
+    }
+    if (death.ringFirst) SpawnEffect(kEffectBossDeath, x, y, 0.0f);
+    Retire(kRetireKilled, 0, 0);
+    return true;
 }

@@ -11,13 +11,15 @@
 //   Volley timing      DifficultyColumn, VolleyDue, RunVolley, RunVolleyEvery.
 //   Bosses             PhaseClockExpired, EnterPhase, PhaseAttacking,
 //                      AdvanceBobCounter, ApplyBob, RunBossDeath with the
-//                      scatters DropItemShower and DropBigItemCircle.
+//                      scatters DropItemShower and DropBigItemCircle;
+//                      ApproachPoint, RunSinkingDeath.
 //   Random points      RandomPointNear (x drawn first, then y).
 //
 // Angles are degrees (0 = +x, 90 = straight down) unless a name says radians.
 #include <cstdint>
 
 #include "core/bullet.h"
+#include "core/game_codes.h"
 #include "enemy/enemy_base.h"
 
 // Where a bullet leaves from.
@@ -97,6 +99,22 @@ struct BossDeath {
     int32_t finalFrame = 120;         // death counter of the last frame
     int32_t destructionEffect = 6;    // 6 (mid-boss) or 7 (boss), with its sound
     ItemScatter scatter = ItemScatter::kGroupShower;
+};
+
+// A boss that sinks through a storm of explosions and ends in one last
+// burst, without items (the cave's stones).
+struct SinkingDeath {
+    int32_t dyingPhase = 0;          // the boss phase while dying
+    int32_t explosionFrames = 180;   // sinking and exploding while the death counter is below this
+    int32_t whiteoutFrame = -1;      // the white flash starts at this count (-1: none)
+    float sink = 1.0f;               // pixels down per exploding frame
+    int32_t blastEffect = kEffectRisingExplosion;   // the explosion at each random point
+    int32_t bigBlastPeriod = 0;      // on counts that are multiples of this (0: never) effect 7 there instead
+    int32_t finalFrame = 240;        // death counter of the last frame
+    bool ringFirst = false;          // the last burst's ring before its centre (effect 7), or after it
+    int32_t ringCount = 0;           // the ring: effects at equal angle steps from 0 degrees
+    float ringRadius = 0.0f;
+    int32_t ringEffect = kEffectBossDeath;
 };
 
 class SpeciesKit : public virtual EnemyBase {
@@ -248,6 +266,19 @@ public:
     // By Difficulty 1 / 2 / 3: 5 / 6 / 8 big orbs (angle 0) round a circle of
     // radius 100, item i at (x + 100 cos a, y - 100 sin a), a = i x 360 / n.
     static void DropBigItemCircle(float px, float py);
+    // Unless the enemy stands within 10 pixels of (px, py) on both axes: the
+    // heading := atan2(py - y, px - x) (radians) and the enemy moves `speed`
+    // pixels along it.
+    void ApproachPoint(float px, float py, float speed);
+    // One frame of a sinking death, d the death counter: boss phase :=
+    // dyingPhase; at d = 0 every enemy bullet is cancelled (mode 1); while d
+    // is below explosionFrames MagnetTimer is held at 1 or more, the white
+    // flash starts at whiteoutFrame and, on every d that is a multiple of 4, a
+    // point is drawn (RandomPointNear), effect 4 flies from the enemy and the
+    // blast goes off at the point; the enemy sinks and d + 1. Then quiet frames
+    // (d + 1) until d reaches finalFrame: effect 7 at the enemy and the ring
+    // (in the order ringFirst gives), then Retire(1, 0, 0). True on that last frame.
+    bool RunSinkingDeath(const SinkingDeath& death);
 
     // ---- Random points ------------------------------------------------------------
 
