@@ -52,6 +52,7 @@ void ResetKnight() {
     p.statusParts[0].sp = 0;
     p.exp = 0;
     p.nextLevelExp = 3000;
+    p.Money = 0;
     p.x = 640.0f;
     p.y = 500.0f;
     p.z = 0.0f;

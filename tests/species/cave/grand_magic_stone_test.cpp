@@ -205,7 +205,7 @@ TEST_F(GrandMagicStoneTest, BreakGuardsItThenRingsCloseAndTheLastPhaseBurstsForG
     EXPECT_EQ(fired[0].spriteType, 7);
     EXPECT_FLOAT_EQ(fired[0].speed, 8.0f);
     EXPECT_FLOAT_EQ(fired[1].speed, 10.0f);
-    EXPECT_FLOAT_EQ(fired[1].angle - fired[0].angle, 3.0f);
+    EXPECT_NEAR(fired[1].angle - fired[0].angle, 3.0f, 1e-4f);
     EXPECT_EQ(e.bossPhase, 7);
 }
 
