@@ -113,6 +113,7 @@ void WorldSnapshot::Restore() const {
     CopyArray(w.enemies, EnemyPool);
     CopyArray(w.satellites, EnemyChildPool);
     CopyArray(w.enemyBullets, EnemyBulletPool);
+    RestartEnemyBulletSearch();
     CopyArray(w.lances, PlayerShotPool);
     CopyArray(w.items, ItemPool);
     EffectPool = w.effects;
