@@ -1,6 +1,7 @@
 #include "core/bullet.h"
 
 #include <cmath>
+#include <functional>
 
 #include "core/common_textures.h"
 #include "core/effects.h"
@@ -41,6 +42,12 @@ float SpriteScale(int32_t t) {
     return 1.0f;
 }
 
+// Every enemy-bullet slot below this one is taken, so the search for the
+// first free slot starts here: a ring of a hundred bullets into a nearly full
+// pool would otherwise walk the whole pool for each bullet. Placing a bullet
+// raises it past the slot; freeing a slot lowers it to the slot.
+int32_t FreeEnemyBulletSearchStart = 0;
+
 void ReportMissedShot() {
     ChangeEmotion(3, 9, 1.0f);
     ChangeEmotion(5, 9, 1.0f);
@@ -76,7 +83,7 @@ int32_t EnemyBulletSpriteType(int32_t size, int32_t colour) {
 
 int32_t PlaceEnemyBullet(bool pattern, const BulletShot& shot) {
     const auto colour = static_cast<int32_t>(shot.colour);
-    for (int32_t i = 0; i < kEnemyBulletCount; ++i) {
+    for (int32_t i = FreeEnemyBulletSearchStart; i < kEnemyBulletCount; ++i) {
         Bullet& b = EnemyBulletPool[i];
         if (b.active != 0) continue;
         b.x = shot.x;
@@ -97,10 +104,14 @@ int32_t PlaceEnemyBullet(bool pattern, const BulletShot& shot) {
         b.age = 0;
         b.side = kSideEnemy;
         b.active = 1;
+        FreeEnemyBulletSearchStart = i + 1;
         return i;
     }
+    FreeEnemyBulletSearchStart = kEnemyBulletCount;
     return -1;
 }
+
+void RestartEnemyBulletSearch() { FreeEnemyBulletSearchStart = 0; }
 
 void SpawnBullet(int32_t side, const BulletShot& shot) {
     if (side == kSideEnemy) {
@@ -131,6 +142,11 @@ void SpawnBullet(int32_t side, const BulletShot& shot) {
 void SpawnPatternBullet(const BulletShot& shot) { PlaceEnemyBullet(true, shot); }
 
 void Bullet::Deactivate() {
+    const std::less<const Bullet*> before;
+    if (!before(this, EnemyBulletPool) && before(this, EnemyBulletPool + kEnemyBulletCount)) {
+        const auto slot = static_cast<int32_t>(this - EnemyBulletPool);
+        if (slot < FreeEnemyBulletSearchStart) FreeEnemyBulletSearchStart = slot;
+    }
     texture = nullptr;
     active = 0;
     side = 0;

@@ -78,6 +78,10 @@ struct BulletShot {
 // do: pattern bullets follow their own behaviour, ordinary ones the field
 // route's handler. Returns the slot, or -1 when the pool is full.
 int32_t PlaceEnemyBullet(bool pattern, const BulletShot& shot);
+// The search for a free enemy-bullet slot keeps its place between calls and
+// relies on slots being freed through Bullet::Deactivate; after writing the
+// pool directly, restart it.
+void RestartEnemyBulletSearch();
 // Enemy bullet sprite type from size (1..3) and colour (1, 2); 0 for any other pair.
 int32_t EnemyBulletSpriteType(int32_t size, int32_t colour);
 // An enemy bullet (kSideEnemy, ordinary) or one of the knight's lances

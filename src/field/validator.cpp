@@ -247,7 +247,10 @@ struct Tally {
 std::string Variants(uint32_t mask) {
     std::string s;
     for (int32_t v = 0; v < 32; ++v)
-        if (mask & (1u << v)) s += (s.empty() ? "" : ",") + std::to_string(v);
+        if (mask & (1u << v)) {
+            if (!s.empty()) s += ',';
+            s += std::to_string(v);
+        }
     return "(" + s + ")";
 }
 

@@ -116,6 +116,13 @@ TEST_F(Bullets, FullPoolDropsBothSpawns) {
     SpawnBullet(kSideEnemy, BulletShot{.x = 1.0f, .y = 1.0f, .size = 3});
     SpawnPatternBullet(BulletShot{.x = 1.0f, .y = 1.0f, .size = 3});
     for (const Bullet& b : EnemyBulletPool) EXPECT_EQ(b.x, 640.0f);
+
+    // A slot freed anywhere, even below earlier spawns, is the next one taken.
+    EnemyBulletPool[700].Deactivate();
+    EnemyBulletPool[3].Deactivate();
+    EXPECT_EQ(PlaceEnemyBullet(false, BulletShot{}), 3);
+    EXPECT_EQ(PlaceEnemyBullet(false, BulletShot{}), 700);
+    EXPECT_EQ(PlaceEnemyBullet(false, BulletShot{}), -1);
 }
 
 TEST_F(Bullets, RemovedExactlyAtTheBounds) {

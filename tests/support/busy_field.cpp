@@ -116,7 +116,7 @@ void ResetPlayState() {
     PadState = PadStateRecord{};
 }
 
-void FillEveryPool() {
+void FillEveryPool(int enemyBulletRoom) {
     // Enemies of both layers across the upper playfield.
     // Cocoons on the ground layer, moths in the air: each layer on its own sheet.
     const int32_t species[2] = {kSpeciesDayCocoon, kSpeciesMoth};
@@ -136,7 +136,9 @@ void FillEveryPool() {
         }
     }
     // Bullets crawling along the upper half, never near the knight at y 500.
-    for (int i = 0; i < kEnemyBulletCount; ++i)
+    int freeBullets = 0;
+    for (const Bullet& b : EnemyBulletPool) freeBullets += b.active == 0 ? 1 : 0;
+    for (int i = 0; i < freeBullets - enemyBulletRoom; ++i)
         PlaceEnemyBullet(false, BulletShot{.x = 250.0f + static_cast<float>(i % 40) * 19.0f,
                                            .y = 20.0f + static_cast<float>(i / 40) * 11.0f,
                                            .angle = 90.0f,

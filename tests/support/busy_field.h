@@ -18,7 +18,9 @@ void ResetPlayState();
 // Fills every pool as in a heavy frame of the grass plain: 50 enemies of both
 // draw layers, 40 satellites, 1000 enemy bullets, 30 lances, 1000 items, 1000
 // effects and every popup, all clear of the knight, and the result panel
-// fully shown. Nothing touches the knight in the next frame.
-void FillEveryPool();
+// fully shown. Nothing touches the knight in the next frame. Slots already
+// live are kept and only the free ones filled; `enemyBulletRoom` free slots
+// at the end of the enemy-bullet pool are left for the next frame's volleys.
+void FillEveryPool(int enemyBulletRoom = 0);
 
 }  // namespace testsupport

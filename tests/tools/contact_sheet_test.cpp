@@ -28,8 +28,8 @@ TextureSpec Strip(bool wide, int count, int side) {
     spec.height = wide ? side : side * count;
     for (int k = 0; k < count; ++k) {
         const int at = side * k;
-        spec.cells.push_back(wide ? Cell{"c" + std::to_string(k), at, 0, at + side, side}
-                                  : Cell{"c" + std::to_string(k), 0, at, side, at + side});
+        const std::string name = std::string("c").append(std::to_string(k));
+        spec.cells.push_back(wide ? Cell{name, at, 0, at + side, side} : Cell{name, 0, at, side, at + side});
     }
     return spec;
 }

@@ -1,0 +1,123 @@
+#include "soak_checks.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "app/game.h"
+#include "core/field_globals.h"
+#include "core/high_score.h"
+#include "core/player.h"
+#include "core/result.h"
+#include "support/high_score_file.h"
+
+using testsupport::PoolCensus;
+
+std::string SoakChecks::CheckPools() {
+    const PoolCensus census = testsupport::TakePoolCensus();
+    for (int pool = 0; pool < testsupport::kPoolCount; ++pool) {
+        const int live = census.live[pool];
+        if (live > testsupport::PoolSize(pool))
+            return std::string(testsupport::PoolName(pool)) + " hold " + std::to_string(live) + " of " +
+                   std::to_string(testsupport::PoolSize(pool));
+        if (live > peak_[pool]) peak_[pool] = live;
+    }
+    std::string fault = testsupport::DrawListFault();
+    if (fault.empty()) fault = testsupport::FirstNonFinitePosition();
+    if (!fault.empty()) return fault + " (not finite or out of range)";
+    return {};
+}
+
+std::string SoakChecks::CheckHighScoreFile() {
+    int32_t onFile[5] = {};
+    std::string fault;
+    switch (testsupport::ReadHighScoreFile(kHighScorePath, onFile, &fault)) {
+        case testsupport::HighScoreFileState::kMalformed:
+            return std::string("the high-score file does not parse: ") + fault;
+        case testsupport::HighScoreFileState::kMissing:
+            // No field has beaten a best of 0 yet.
+            for (int32_t s : HighScoreTable)
+                if (s != 0) return "the high-score file is gone while a best score is held";
+            break;
+        case testsupport::HighScoreFileState::kRead:
+            for (int i = 0; i < 5; ++i)
+                if (onFile[i] != HighScoreTable[i])
+                    return "the high-score file holds " + std::to_string(onFile[i]) + " for field " +
+                           std::to_string(i + 1) + ", the game " + std::to_string(HighScoreTable[i]);
+            break;
+    }
+    for (int i = 0; i < 5; ++i) {
+        if (HighScoreTable[i] < bestScores_[i])
+            return "the best score of field " + std::to_string(i + 1) + " fell from " +
+                   std::to_string(bestScores_[i]) + " to " + std::to_string(HighScoreTable[i]);
+        bestScores_[i] = HighScoreTable[i];
+    }
+    return {};
+}
+
+void SoakChecks::CountSceneChange(int32_t from, int32_t to) {
+    ++sceneEntries_[to];
+    if (to == kScenePlay && CurrentField >= 1 && CurrentField <= 5 && Difficulty >= 1 && Difficulty <= 3)
+        ++fieldEntries_[CurrentField][Difficulty];
+    if (from != kScenePlay) return;
+    // The field is over (the knight is already reset for the next): he fell,
+    // or he saw the result through.
+    if (knightFell_) {
+        ++knightFalls_;
+    } else if (resultShown_) {
+        ++fieldsCleared_;
+    }
+    resultShown_ = false;
+    knightFell_ = false;
+}
+
+std::string SoakChecks::AfterFrame(const Game& game, int32_t sceneBefore) {
+    const int32_t scene = game.scene;
+    if (scene < 1 || scene >= kSceneSlots || scene == kSceneQuit) return "the game is in scene " + std::to_string(scene);
+    ++sceneFrames_[scene];
+    if (scene == kScenePlay) {
+        resultShown_ = resultShown_ || ResultPending == 1;
+        knightFell_ = knightFell_ || ThePlayer.status.hp < 1;
+    }
+    if (scene != sceneBefore) CountSceneChange(sceneBefore, scene);
+    std::string fault = CheckPools();
+    if (!fault.empty()) return fault;
+    if (sceneBefore == kScenePlay && scene != kScenePlay) {
+        const PoolCensus census = testsupport::TakePoolCensus();
+        for (int pool = 0; pool < testsupport::kPoolCount; ++pool)
+            if (census.live[pool] != 0)
+                return std::string(testsupport::PoolName(pool)) + " still hold " + std::to_string(census.live[pool]) +
+                       " after the field";
+    }
+    return CheckHighScoreFile();
+}
+
+std::string SoakChecks::FirstUnvisited() const {
+    static constexpr const char* kSceneNames[kSceneSlots] = {"", "title", "field map", "play", "credits", "", "ending"};
+    for (int32_t s : {kSceneTitle, kSceneFieldMap, kScenePlay, kSceneCredits, kSceneEnding})
+        if (sceneFrames_[s] == 0) return std::string("the ") + kSceneNames[s];
+    for (int field = 1; field <= 5; ++field) {
+        long entries = 0;
+        for (int d = 1; d <= 3; ++d) entries += fieldEntries_[field][d];
+        if (entries == 0) return "field " + std::to_string(field);
+    }
+    return {};
+}
+
+void SoakChecks::Print() const {
+    std::printf("frames by scene: title %ld, map %ld, play %ld, credits %ld, ending %ld\n", sceneFrames_[1],
+                sceneFrames_[2], sceneFrames_[3], sceneFrames_[4], sceneFrames_[6]);
+    std::printf("scenes entered:  title %ld, map %ld, play %ld, credits %ld, ending %ld\n", sceneEntries_[1],
+                sceneEntries_[2], sceneEntries_[3], sceneEntries_[4], sceneEntries_[6]);
+    std::printf("fields entered at difficulty 1/2/3:");
+    for (int field = 1; field <= 5; ++field)
+        std::printf("  %d: %ld/%ld/%ld", field, fieldEntries_[field][1], fieldEntries_[field][2],
+                    fieldEntries_[field][3]);
+    std::printf("\nfields cleared %ld, knight fallen %ld times\n", fieldsCleared_, knightFalls_);
+    std::printf("best scores: %d %d %d %d %d\n", bestScores_[0], bestScores_[1], bestScores_[2], bestScores_[3],
+                bestScores_[4]);
+    std::printf("pool peaks:");
+    for (int pool = 0; pool < testsupport::kPoolCount; ++pool)
+        std::printf("%s %s %d/%d", pool == 0 ? "" : ",", testsupport::PoolName(pool), peak_[pool],
+                    testsupport::PoolSize(pool));
+    std::printf("\n");
+}

@@ -1,0 +1,44 @@
+#pragma once
+// What the soak checks after every frame, and what it counts on the way.
+#include <cstdint>
+#include <string>
+
+#include "support/pool_census.h"
+
+class Game;
+
+class SoakChecks {
+public:
+    // After a frame of `game`, whose scene before the frame was `sceneBefore`.
+    // Returns an empty string while everything holds, else what broke:
+    // a pool holding more than its size or an unsound enemy draw list, a live
+    // object at a NaN or infinite position, a pool not empty once a field is
+    // over, a high-score file that does not parse, does not hold the best
+    // scores in memory, or lost a best score.
+    std::string AfterFrame(const Game& game, int32_t sceneBefore);
+
+    // The report: frames per scene, scenes entered, fields by difficulty,
+    // clears and falls, endings, the pools' peaks and the best scores.
+    void Print() const;
+    // Empty when every scene (but quit) and every field was entered; else
+    // names the first that was not.
+    std::string FirstUnvisited() const;
+
+    // Scene codes run 1..6.
+    static constexpr int kSceneSlots = 7;
+
+private:
+    std::string CheckPools();
+    std::string CheckHighScoreFile();
+    void CountSceneChange(int32_t from, int32_t to);
+
+    long sceneFrames_[kSceneSlots] = {};
+    long sceneEntries_[kSceneSlots] = {0, 1};  // the run starts on the title
+    long fieldEntries_[6][4] = {};  // [field 1..5][difficulty 1..3]
+    long fieldsCleared_ = 0;
+    long knightFalls_ = 0;
+    bool resultShown_ = false;  // in the field being played
+    bool knightFell_ = false;
+    int peak_[testsupport::kPoolCount] = {};
+    int32_t bestScores_[5] = {};
+};
