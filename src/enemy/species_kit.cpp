@@ -101,6 +101,15 @@ bool SpeciesKit::FireColumn(Shot shot, int32_t n, float speedStep) const {
     return true;
 }
 
+bool SpeciesKit::FireRingOfColumns(Shot shot, int32_t n, float start, float step, int32_t depth,
+                                   float speedStep) const {
+    for (int32_t k = 0; k < n; ++k) {
+        shot.angle = start + static_cast<float>(k) * step;
+        if (!FireColumn(shot, depth, speedStep)) return false;
+    }
+    return true;
+}
+
 bool SpeciesKit::FirePair(Shot shot, Muzzle first, Muzzle second) const {
     shot.from = first;
     if (!FireShot(shot)) return false;

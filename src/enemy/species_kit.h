@@ -7,7 +7,8 @@
 //   Ordinary species   RunOrdinaryFrame, or its parts: AdvanceAnimation,
 //                      FaceTarget, RemoveWhenOutside, DieOrdinary.
 //   Bullets            FireShot (one bullet, first free record of the enemy
-//                      bullet pool), FireFan, FireRing, FireColumn, FirePair.
+//                      bullet pool), FireFan, FireRing, FireColumn,
+//                      FireRingOfColumns, FirePair.
 //   Volley timing      DifficultyColumn, VolleyDue, RunVolley, RunVolleyEvery.
 //   Bosses             PhaseClockExpired, EnterPhase, PhaseAttacking,
 //                      AdvanceBobCounter, ApplyBob, RunBossDeath with the
@@ -196,6 +197,9 @@ public:
     bool FireRing(Shot shot, int32_t n, float start, float step = 0.0f) const;
     // n bullets on one line leaving together at speeds shot.speed + k x speedStep.
     bool FireColumn(Shot shot, int32_t n, float speedStep) const;
+    // n directions start + k x step, each a column of `depth` bullets leaving
+    // together at shot.speed, shot.speed + speedStep, ...
+    bool FireRingOfColumns(Shot shot, int32_t n, float start, float step, int32_t depth, float speedStep) const;
     // The shot from `first`, then the same shot from `second`.
     bool FirePair(Shot shot, Muzzle first, Muzzle second) const;
     // The point at `degrees` round the ellipse of radii (rx, ry) about
