@@ -8,7 +8,8 @@
 //                      FaceTarget, RemoveWhenOutside, DieOrdinary.
 //   Bullets            FireShot (one bullet, first free record of the enemy
 //                      bullet pool), FireFan, FireRing, FireColumn,
-//                      FireRingOfColumns, FirePair.
+//                      FireRingOfColumns, FirePair; the kept aim SaveAim,
+//                      SavedAimDegrees.
 //   Volley timing      DifficultyColumn, VolleyDue, RunVolley, RunVolleyEvery.
 //   Bosses             PhaseClockExpired, EnterPhase, PhaseAttacking,
 //                      AdvanceBobCounter, ApplyBob, RunBossDeath with the
@@ -180,6 +181,10 @@ public:
 
     // ---- Bullets --------------------------------------------------------------
 
+    // The aim from the enemy's position to the player, kept (radians) in the
+    // facing angle for a whole series of volleys, and read back in degrees.
+    void SaveAim() { facingAngle = AimAngle(x, y); }
+    float SavedAimDegrees() const { return facingAngle * kRadToDeg; }
     // The enemy's position moved by (dx, dy).
     Muzzle Offset(float dx, float dy) const { return Muzzle{x + dx, y + dy}; }
     // Writes one bullet into the first free record of the enemy bullet pool,

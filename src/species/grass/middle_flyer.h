@@ -67,7 +67,7 @@ protected:
     void RunMiddleWindow(const MiddleWindow& window, Fire&& fire) {
         const int32_t column = DifficultyColumn();
         if (column < 0 || phaseTimer < window.first || phaseTimer > window.last) return;
-        if (window.takesAim && shotCounter == 0) facingAngle = AimAngle(x, y);
+        if (window.takesAim && shotCounter == 0) SaveAim();
         fire(column);
         if (shotCounter >= window.wrapAt) {
             shotCounter = -1;
@@ -75,8 +75,6 @@ protected:
         }
         ++shotCounter;
     }
-    // The aim of the current burst (held in the facing angle) in degrees.
-    float MiddleAimDegrees() const { return facingAngle * 57.2957763671875f; }
     // A path-0 volley is due: counts 0, 3, 6 and 9 of the cycle.
     bool MiddleBurstVolleyDue() const { return shotCounter < 10 && VolleyDue(0, 3); }
     // The speed of a burst bullet: base + 0.2 per counter step.

@@ -181,7 +181,7 @@ void SmallFlyer::DrawButterFlyMoth() {
     // along their heading; every other path is drawn upright.
     float angle = 0.0f;
     if (variant >= 1 && variant <= 3) {
-        angle = facingAngle * 57.2957763671875f - 90.0f;
+        angle = facingAngle * kRadToDeg - 90.0f;
     } else if (variant >= 9 && variant <= 12) {
         angle = headingAngle - 90.0f;
     }
