@@ -10,6 +10,7 @@
 //                      bullet pool), FireFan, FireRing, FireColumn,
 //                      FireRingOfColumns, FirePair; the kept aim SaveAim,
 //                      SavedAimDegrees.
+//   Fire routines      GradeRouteRoutine, RunRoutine.
 //   Volley timing      DifficultyColumn, VolleyDue, RunVolley, RunVolleyEvery.
 //   Bosses             PhaseClockExpired, EnterPhase, PhaseAttacking,
 //                      AdvanceBobCounter, ApplyBob, RunBossDeath with the
@@ -18,6 +19,7 @@
 //   Random points      RandomPointNear (x drawn first, then y).
 //
 // Angles are degrees (0 = +x, 90 = straight down) unless a name says radians.
+#include <cstddef>
 #include <cstdint>
 
 #include "core/bullet.h"
@@ -83,6 +85,11 @@ struct OrdinaryRules {
     bool animated = true;       // the flyers' 40-frame animation
     bool facesTarget = false;   // the small flyers' facing
 };
+
+// Where grade 3 (the cave) finds its fire routine among the six of a species:
+// none, the grade-2 route-2 routine on routes 1..3, or that routine on every
+// route.
+enum class CaveRoutine { kNone, kOnKnownRoutes, kOnEveryRoute };
 
 // The attack window of a boss phase: timer <= duration, or timer < duration.
 enum class AttackWindow { kThroughDuration, kBeforeDuration };
@@ -211,6 +218,17 @@ public:
     // (cx, cy): (cx + rx cos a, cy + ry sin a). With rx = ry = r about the
     // enemy, a muzzle r pixels out along an angle.
     static Muzzle PointAround(float cx, float cy, float rx, float ry, float degrees);
+
+    // ---- Fire routines by grade and route ---------------------------------------
+
+    // Which of a species' six fire routines runs: 0..2 grade 1 routes 1..3,
+    // 3..5 grade 2 routes 1..3; at grade 3 routine 4 as `cave` says; -1 for none.
+    int32_t GradeRouteRoutine(CaveRoutine cave) const;
+    // Runs routines[r] on `self`; nothing for r outside the table.
+    template <class Species, std::size_t N>
+    static void RunRoutine(Species& self, void (Species::*const (&routines)[N])(), int32_t r) {
+        if (r >= 0 && static_cast<std::size_t>(r) < N) (self.*routines[r])();
+    }
 
     // ---- Volley timing --------------------------------------------------------
 

@@ -46,18 +46,6 @@ protected:
 
     // One frame along the path of the variant (0..3; any other stands).
     void FlyMiddlePath(const MiddleArcSpeed& arc);
-    // The path, then the species' own fire routine for the grade and route,
-    // out of its six: grade 1 routes 1..3, then grade 2 routes 1..3.
-    template <class Species>
-    void FlyMiddlePathAndFire(Species& self, const MiddleArcSpeed& arc, void (Species::*const (&routines)[6])()) {
-        FlyMiddlePath(arc);
-        const int32_t routine = MiddleRoutine();
-        if (routine >= 0) (self.*routines[routine])();
-    }
-    // Which of the six fire routines runs: 0..2 grade 1 routes 1..3, 3..5
-    // grade 2 routes 1..3; grade 3 runs routine 4 (grade 2, route 2) on every
-    // route; -1 for none.
-    int32_t MiddleRoutine() const;
 
     // One frame of a routine inside `window`: nothing at all (the counter
     // unchanged) outside it or for a Difficulty other than 1..3; else the aim

@@ -112,7 +112,8 @@ void NightCocoon::FireGrade1Route2() {
 void NightCocoon::FireTwinFans(const TwinFans& fans, Shot a, Shot b) {
     if (shotCounter == kOnceCount) {
         const auto fireFan = [&](const Shot& shot, int32_t groups, int32_t speeds) {
-            FireRingOfColumns(shot, groups, -0.5f * fans.step * static_cast<float>(groups - 1), fans.step, speeds, 0.5f);
+            const float first = -0.5f * fans.step * static_cast<float>(groups - 1);
+            FireRingOfColumns(shot, groups, first, fans.step, speeds, 0.5f);
         };
         fireFan(a, fans.groupsA, fans.speedsA);
         fireFan(b, fans.groupsB, fans.speedsB);

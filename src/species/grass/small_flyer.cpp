@@ -92,13 +92,6 @@ void SmallFlyer::FlySmallFlyerPath() {
     }
 }
 
-int32_t SmallFlyer::FlyerRoutine(bool caveOnEveryRoute) const {
-    const bool knownRoute = route >= 1 && route <= 3;
-    if ((grade == 1 || grade == 2) && knownRoute) return 3 * (grade - 1) + route - 1;
-    if (grade == 3 && (knownRoute || caveOnEveryRoute)) return 4;
-    return -1;
-}
-
 void SmallFlyer::FireFlyerVolley(const FlyerBlock& block, const FlyerVolley& volley) const {
     FlyerLeg legs[2] = {{-2.0f, block.drop, 90.0f}, {}};
     int32_t legCount = 1;
