@@ -227,6 +227,10 @@ void SpeciesKit::ApproachPoint(float px, float py, float speed) {
     const bool insideX = x >= px - kApproachTolerance && x <= px + kApproachTolerance;
     const bool insideY = y >= py - kApproachTolerance && y <= py + kApproachTolerance;
     if (insideX && insideY) return;
+    HeadFor(px, py, speed);
+}
+
+void SpeciesKit::HeadFor(float px, float py, float speed) {
     headingAngle = static_cast<float>(std::atan2(static_cast<double>(py - y), static_cast<double>(px - x)));
     x += speed * static_cast<float>(std::cos(static_cast<double>(headingAngle)));
     y += speed * static_cast<float>(std::sin(static_cast<double>(headingAngle)));

@@ -15,7 +15,7 @@
 //   Bosses             PhaseClockExpired, EnterPhase, PhaseAttacking,
 //                      AdvanceBobCounter, ApplyBob, RunBossDeath with the
 //                      scatters DropItemShower and DropBigItemCircle;
-//                      ApproachPoint, RunSinkingDeath.
+//                      HeadFor, ApproachPoint, RunSinkingDeath.
 //   Random points      RandomPointNear (x drawn first, then y).
 //
 // Angles are degrees (0 = +x, 90 = straight down) unless a name says radians.
@@ -293,9 +293,10 @@ public:
     // By Difficulty 1 / 2 / 3: 5 / 6 / 8 big orbs (angle 0) round a circle of
     // radius 100, item i at (x + 100 cos a, y - 100 sin a), a = i x 360 / n.
     static void DropBigItemCircle(float px, float py);
-    // Unless the enemy stands within 10 pixels of (px, py) on both axes: the
-    // heading := atan2(py - y, px - x) (radians) and the enemy moves `speed`
-    // pixels along it.
+    // The heading := atan2(py - y, px - x) (radians) and the enemy moves
+    // `speed` pixels along it.
+    void HeadFor(float px, float py, float speed);
+    // HeadFor, unless the enemy stands within 10 pixels of (px, py) on both axes.
     void ApproachPoint(float px, float py, float speed);
     // One frame of a sinking death, d the death counter: boss phase :=
     // dyingPhase; at d = 0 every enemy bullet is cancelled (mode 1); while d
