@@ -6,7 +6,6 @@
 
 #include <vector>
 
-#include "core/bullet.h"
 #include "core/common_textures.h"
 #include "core/effects.h"
 #include "core/field_globals.h"
@@ -81,24 +80,6 @@ protected:
     }
 
     static const std::vector<DrawRecord>& Draws() { return SpriteBatch->Records(); }
-
-    // Live enemy bullets, live items of one kind and live effects of one type.
-    static int ActiveBullets() {
-        int n = 0;
-        for (const Bullet& b : EnemyBulletPool) n += b.active != 0 ? 1 : 0;
-        return n;
-    }
-    static std::vector<const Item*> ActiveItems(int32_t kind) {
-        std::vector<const Item*> items;
-        for (const Item& it : ItemPool)
-            if (it.active != 0 && it.kind == kind) items.push_back(&it);
-        return items;
-    }
-    static int ActiveEffects(int32_t type) {
-        int n = 0;
-        for (int i = 0; i < kEffectCount; ++i) n += EffectPool.active[i] != 0 && EffectPool.type[i] == type ? 1 : 0;
-        return n;
-    }
 
 private:
     static Texture* MakeTexture(int w, int h) {
