@@ -224,10 +224,14 @@ public:
     // Which of a species' six fire routines runs: 0..2 grade 1 routes 1..3,
     // 3..5 grade 2 routes 1..3; at grade 3 routine 4 as `cave` says; -1 for none.
     int32_t GradeRouteRoutine(CaveRoutine cave) const;
-    // Runs routines[r] on `self`; nothing for r outside the table.
+    // Runs routines[r] on `self`; nothing for r outside the table. The entry
+    // is read into a local first: g++ 12's bounds sanitizer misreads an
+    // element of a referenced array used straight as the operand of .*.
     template <class Species, std::size_t N>
     static void RunRoutine(Species& self, void (Species::*const (&routines)[N])(), int32_t r) {
-        if (r >= 0 && static_cast<std::size_t>(r) < N) (self.*routines[r])();
+        if (r < 0 || static_cast<std::size_t>(r) >= N) return;
+        void (Species::*const routine)() = routines[r];
+        (self.*routine)();
     }
 
     // ---- Volley timing --------------------------------------------------------
