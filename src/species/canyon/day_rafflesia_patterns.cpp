@@ -20,17 +20,11 @@ struct GappedRing {
 constexpr GappedRing kGappedRings[3] = {{3, 21, 60.0f, 15.0f}, {5, 27, 66.0f, 12.0f}, {7, 35, 80.0f, 10.0f}};
 
 // The directions of route 3's bursts and columns.
-struct Directions {
-    int32_t count;
-    float step;
-};
-constexpr Directions kDirections[3] = {{6, 60.0f}, {8, 45.0f}, {10, 36.0f}};
+constexpr SmallRafflesia::Directions kDirections[3] = {{6, 60.0f}, {8, 45.0f}, {10, 36.0f}};
 
 constexpr int32_t kBurstCycleEnd = 120;
 constexpr int32_t kBurstCounts = 60;   // bursts on counts 0, 5, ..., 55
 constexpr int32_t kBurstGap = 5;
-
-float Degrees(int32_t k, float step) { return static_cast<float>(k) * step; }
 
 }   // namespace
 

@@ -7,11 +7,8 @@ namespace {
 
 constexpr int32_t kSlowOrHome = 31;   // slows to 3 on route 1; brakes, then homes, on route 2
 
+using Directions = SmallRafflesia::Directions;
 // The directions of the slowing rings.
-struct Directions {
-    int32_t count;
-    float step;
-};
 constexpr Directions kSlowingRings[3] = {{5, 72.0f}, {8, 45.0f}, {10, 36.0f}};
 // The locked ring of route 3: the aim falls in the middle of one gap.
 constexpr Directions kLockedRings[3] = {{9, 40.0f}, {12, 30.0f}, {15, 24.0f}};
@@ -33,7 +30,6 @@ constexpr int32_t kStreamCounts = 30;
 constexpr int32_t kFanCycleEnd = 90;
 constexpr int32_t kFanCounts = 60;
 
-float Degrees(int32_t k, float step) { return static_cast<float>(k) * step; }
 float Count(int32_t c) { return static_cast<float>(c); }
 
 }   // namespace

@@ -1,7 +1,5 @@
 #include "species/canyon/small_rafflesia.h"
 
-#include <cmath>
-
 #include "core/object_base.h"
 
 namespace {
@@ -21,10 +19,7 @@ const OrdinaryRules SmallRafflesia::kRafflesiaRules{
     .animated = false,
 };
 
-Muzzle SmallRafflesia::RingPoint(float degrees) const {
-    const double a = static_cast<double>(degrees * kDegToRad);
-    return Muzzle{x + kRingRadius * static_cast<float>(std::cos(a)), y + kRingRadius * static_cast<float>(std::sin(a))};
-}
+Muzzle SmallRafflesia::RingPoint(float degrees) const { return PointAround(x, y, kRingRadius, kRingRadius, degrees); }
 
 float SmallRafflesia::LockedAimDegrees() {
     if (shotCounter == 0) facingAngle = AimAngle(x, y);

@@ -9,6 +9,12 @@
 
 class SmallRafflesia : public virtual GroundTurret {
 public:
+    // Bullets spread evenly round the rafflesia: how many, and the angle between them.
+    struct Directions {
+        int32_t count;
+        float step;
+    };
+
     // The small-rafflesia draw: the 128 x 128 cell at (0, 64), scale 1.5.
     void DrawDayNightRafflesia();
 
@@ -48,6 +54,8 @@ protected:
     }
     // The centre, where most volleys leave from.
     Muzzle Centre() const { return Muzzle{x, y}; }
+    // The k-th of directions `step` degrees apart, from 0.
+    static float Degrees(int32_t k, float step) { return static_cast<float>(k) * step; }
 
 private:
     static const OrdinaryRules kRafflesiaRules;

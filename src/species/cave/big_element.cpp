@@ -95,22 +95,15 @@ void BigElement::Move() {
     ApplyBob();
 }
 
-void BigElement::LaunchFormation(int32_t n, int32_t pattern, float sx, float sy) {
-    for (int32_t i = 0; i < n; ++i) {
-        const int32_t species = i % 2 == 0 ? kSpeciesSatellite : kSpeciesSatellite2;
-        satellites[i] = SpawnEnemyChild(species, pattern, sx, sy, 0, status.attack, status.attack2);
-    }
-}
-
 void BigElement::PlaceFlankingPair(int32_t t) {
-    if (t == 0) LaunchFormation(2, kPairPattern, x, y);
+    if (t == 0) LaunchSatellites(satellites, 2, kPairPattern, x, y, status);
     const float reach = t < kFormationFrames ? 3.0f * Real(t) : 180.0f;
     satellites[0] = MoveEnemyChild(satellites[0], x + reach, y, 0.0f);
     satellites[1] = MoveEnemyChild(satellites[1], x - reach, y, 180.0f);
 }
 
 void BigElement::PlaceEllipse(int32_t t) {
-    if (t == 0) LaunchFormation(kSatelliteCount, kEllipsePattern, kEllipseX, kEllipseY);
+    if (t == 0) LaunchSatellites(satellites, kSatelliteCount, kEllipsePattern, kEllipseX, kEllipseY, status);
     const bool spreading = t < kFormationFrames;
     const float rx = spreading ? 5.0f * Real(t) : 300.0f;
     const float ry = spreading ? 1.5f * Real(t) : 90.0f;
@@ -122,7 +115,7 @@ void BigElement::PlaceEllipse(int32_t t) {
 
 void BigElement::PlaceSpiral(int32_t t) {
     constexpr int32_t kSpiralCount = 10;
-    if (t == 0) LaunchFormation(kSpiralCount, kSpiralPattern, x, y);
+    if (t == 0) LaunchSatellites(satellites, kSpiralCount, kSpiralPattern, x, y, status);
     const float ft = Real(t);
     for (int32_t i = 0; i < kSpiralCount; ++i) {
         if (!IsSatelliteIndex(satellites[i])) continue;

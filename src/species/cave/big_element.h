@@ -28,8 +28,6 @@ public:
 private:
     // The phase after the current one, entered when its clock runs out.
     void EnterNextPhase();
-    // n satellites at (sx, sy), species 101 on even places and 102 on odd ones.
-    void LaunchFormation(int32_t n, int32_t pattern, float sx, float sy);
     // The formations of phases 1, 2 and 3, placed at phase time t.
     void PlaceFlankingPair(int32_t t);
     void PlaceEllipse(int32_t t);

@@ -178,6 +178,13 @@ void ReleaseEnemyChildren() {
 
 bool IsSatelliteIndex(int32_t index) { return ValidIndex(index) && IsSatelliteSpecies(EnemyChildPool[index].species); }
 
+int32_t SatelliteByParity(int32_t place) { return place % 2 == 0 ? kSpeciesSatellite : kSpeciesSatellite2; }
+
+void LaunchSatellites(int32_t* indices, int32_t n, int32_t pattern, float x, float y, const StatusBlock& commander) {
+    for (int32_t i = 0; i < n; ++i)
+        indices[i] = SpawnEnemyChild(SatelliteByParity(i), pattern, x, y, 0, commander.attack, commander.attack2);
+}
+
 int32_t MoveEnemyChildAround(int32_t index, float cx, float cy, float rx, float ry, float degrees, float rotation) {
     const Muzzle p = SpeciesKit::PointAround(cx, cy, rx, ry, degrees);
     return MoveEnemyChild(index, p.x, p.y, rotation);

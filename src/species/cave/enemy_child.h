@@ -77,6 +77,11 @@ void ReleaseEnemyChildren();
 
 // True when the index names an entry of species 101 or 102.
 bool IsSatelliteIndex(int32_t index);
+// Species 101 for an even place in a formation, 102 for an odd one.
+int32_t SatelliteByParity(int32_t place);
+// n satellites of `pattern` at (x, y) into indices[0..n-1], species by parity,
+// without gauge records, with the commander's attack and attack2.
+void LaunchSatellites(int32_t* indices, int32_t n, int32_t pattern, float x, float y, const StatusBlock& commander);
 // MoveEnemyChild to the point `degrees` round the ellipse of radii (rx, ry)
 // about (cx, cy).
 int32_t MoveEnemyChildAround(int32_t index, float cx, float cy, float rx, float ry, float degrees, float rotation);

@@ -27,9 +27,6 @@ constexpr int32_t kRingsPeriod = 60;
 
 float Real(int32_t n) { return static_cast<float>(n); }
 
-// Species 101 for even members, 102 for odd ones.
-int32_t ByParity(int32_t j) { return j % 2 == 0 ? kSpeciesSatellite : kSpeciesSatellite2; }
-
 // Radius that grows by `growth` a frame until t = 60, then holds `reach`.
 float Spread(int32_t t, float growth, float reach) { return t < kFormationFrames ? growth * Real(t) : reach; }
 
@@ -70,7 +67,7 @@ void GrandMagicStone::FormBentArms(int32_t t) {
     for (int32_t g = 1; g <= 5; ++g) {
         for (int32_t j = 1; j <= 7; ++j) {
             const int32_t place = 7 * (g - 1) + j;
-            if (t == 0) LaunchSatellite(place, ByParity(j), 30 + j);
+            if (t == 0) LaunchSatellite(place, SatelliteByParity(j), 30 + j);
             // The inner three move out, the outer four in from 240.
             const float r =
                 j <= 3 ? Spread(t, Real(j), 60.0f * Real(j)) : 240.0f - Spread(t, Real(j - 4), 60.0f * Real(j - 4));
@@ -86,7 +83,7 @@ void GrandMagicStone::FormFans(int32_t t) {
         const float side = fan == 0 ? 1.0f : -1.0f;
         for (int32_t j = 1; j <= 4; ++j) {
             const int32_t place = 4 * fan + j;
-            if (t == 0) LaunchSatellite(place, ByParity(j), 37 + j);
+            if (t == 0) LaunchSatellite(place, SatelliteByParity(j), 37 + j);
             const float r = j % 2 == 0 ? Spread(t, 4.1666f, 250.0f) : Spread(t, 2.5f, 150.0f);
             const float a = 90.0f - side * 15.0f * Real(j);
             satellites[place] = MoveEnemyChildAround(satellites[place], x + side * 30.0f, y - 200.0f, r, r, a, a);

@@ -148,16 +148,9 @@ void MagicStone::UpdateSatellites() {
     ApplyBob();
 }
 
-void MagicStone::LaunchSatellites(int32_t n, int32_t pattern) {
-    for (int32_t i = 0; i < n; ++i) {
-        const int32_t species = i % 2 == 0 ? kSpeciesSatellite : kSpeciesSatellite2;
-        satellites[i] = SpawnEnemyChild(species, pattern, x, y, 0, status.attack, status.attack2);
-    }
-}
-
 void MagicStone::PlaceRings(int32_t t) {
     const Formation& f = kFormations[bossPhase - kTwinRings];
-    if (t == 0) LaunchSatellites(f.count, f.pattern);
+    if (t == 0) LaunchSatellites(satellites, f.count, f.pattern, x, y, status);
     const float ft = Real(t);
     for (int32_t i = 0; i < f.count; ++i) {
         const FormationRing& r = f.rings[i % 2];

@@ -32,8 +32,6 @@ private:
     // Below the HP threshold: phase 4, the satellites killed with their
     // drops and rewards, every enemy bullet cancelled.
     void Break();
-    // n satellites at the stone, species 101 on even places and 102 on odd ones.
-    void LaunchSatellites(int32_t n, int32_t pattern);
     // Phases 1 to 3: the two rings of the phase's formation table.
     void PlaceRings(int32_t t);
     // Phase 5: a set of twenty every 90 frames, spiralling out.
