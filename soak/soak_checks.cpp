@@ -12,8 +12,7 @@
 
 using testsupport::PoolCensus;
 
-std::string SoakChecks::CheckPools() {
-    const PoolCensus census = testsupport::TakePoolCensus();
+std::string SoakChecks::CheckPools(const PoolCensus& census) {
     for (int pool = 0; pool < testsupport::kPoolCount; ++pool) {
         const int live = census.live[pool];
         if (live > testsupport::PoolSize(pool))
@@ -28,7 +27,7 @@ std::string SoakChecks::CheckPools() {
 }
 
 std::string SoakChecks::CheckHighScoreFile() {
-    int32_t onFile[5] = {};
+    int32_t onFile[kFieldCount] = {};
     std::string fault;
     switch (testsupport::ReadHighScoreFile(kHighScorePath, onFile, &fault)) {
         case testsupport::HighScoreFileState::kMalformed:
@@ -39,13 +38,13 @@ std::string SoakChecks::CheckHighScoreFile() {
                 if (s != 0) return "the high-score file is gone while a best score is held";
             break;
         case testsupport::HighScoreFileState::kRead:
-            for (int i = 0; i < 5; ++i)
+            for (int i = 0; i < kFieldCount; ++i)
                 if (onFile[i] != HighScoreTable[i])
                     return "the high-score file holds " + std::to_string(onFile[i]) + " for field " +
                            std::to_string(i + 1) + ", the game " + std::to_string(HighScoreTable[i]);
             break;
     }
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < kFieldCount; ++i) {
         if (HighScoreTable[i] < bestScores_[i])
             return "the best score of field " + std::to_string(i + 1) + " fell from " +
                    std::to_string(bestScores_[i]) + " to " + std::to_string(HighScoreTable[i]);
@@ -79,10 +78,10 @@ std::string SoakChecks::AfterFrame(const Game& game, int32_t sceneBefore) {
         knightFell_ = knightFell_ || ThePlayer.status.hp < 1;
     }
     if (scene != sceneBefore) CountSceneChange(sceneBefore, scene);
-    std::string fault = CheckPools();
+    const PoolCensus census = testsupport::TakePoolCensus();
+    std::string fault = CheckPools(census);
     if (!fault.empty()) return fault;
     if (sceneBefore == kScenePlay && scene != kScenePlay) {
-        const PoolCensus census = testsupport::TakePoolCensus();
         for (int pool = 0; pool < testsupport::kPoolCount; ++pool)
             if (census.live[pool] != 0)
                 return std::string(testsupport::PoolName(pool)) + " still hold " + std::to_string(census.live[pool]) +

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/score.h"
 #include "support/pool_census.h"
 
 class Game;
@@ -28,7 +29,7 @@ public:
     static constexpr int kSceneSlots = 7;
 
 private:
-    std::string CheckPools();
+    std::string CheckPools(const testsupport::PoolCensus& census);
     std::string CheckHighScoreFile();
     void CountSceneChange(int32_t from, int32_t to);
 
@@ -40,5 +41,5 @@ private:
     bool resultShown_ = false;  // in the field being played
     bool knightFell_ = false;
     int peak_[testsupport::kPoolCount] = {};
-    int32_t bestScores_[5] = {};
+    int32_t bestScores_[kFieldCount] = {};
 };

@@ -98,10 +98,7 @@ long PeakResidentKilobytes() {
 // The frame as the main loop runs it, on the headless device.
 bool RunFrame(Game& game) {
     if (!game.Update()) return false;
-    Direct3DDevice->BeginScene();
-    Direct3DDevice->Clear(0xFFFFFFFF);
-    game.Draw();
-    Direct3DDevice->EndScene();
+    game.DrawFrame();
     Direct3DDevice->Present();
     return true;
 }

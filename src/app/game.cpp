@@ -119,11 +119,15 @@ bool Game::RunFrame() {
     // A device that was not acquired keeps last frame's keys and is asked again.
     if (!keyboard->GetState(KeyboardState)) keyboard->Acquire();
     if (!Update()) return false;
+    DrawFrame();
+    return Direct3DDevice->Present();
+}
+
+void Game::DrawFrame() {
     Direct3DDevice->BeginScene();
     Direct3DDevice->Clear(0xFFFFFFFF);
     Draw();
     Direct3DDevice->EndScene();
-    return Direct3DDevice->Present();
 }
 
 bool Game::Update() {

@@ -40,6 +40,9 @@ public:
     // One frame of the current scene; false ends the program.
     bool Update();
     void Draw();
+    // The scene drawn into a back buffer cleared to white, between the
+    // device's scene brackets; not presented.
+    void DrawFrame();
     void Shutdown();
 
     bool CreateAssets();

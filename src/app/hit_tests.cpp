@@ -63,7 +63,9 @@ SpeciesValue SpeciesValues(int32_t species) {
     }
 }
 
-bool InsidePlayfield(const EnemyBase& e) { return e.x >= 240.0f && e.x <= 1040.0f && e.y >= 0.0f && e.y <= 720.0f; }
+bool InsidePlayfield(const EnemyBase& e) {
+    return e.x >= kFieldLeft && e.x <= kFieldRight && e.y >= kFieldTop && e.y <= kFieldBottom;
+}
 
 bool HurtableSatellite(const EnemyChild& c) { return c.active == 1 && c.gaugeFlag == 1; }
 

@@ -141,8 +141,7 @@ int32_t Game::UpdatePlay() {
 
     // A fallen knight is not updated; the fade ends the field at its midpoint.
     if (GetPlayerStatus().hp < 1) {
-        StartTransitionFade();
-        SetTransitionFadeCode(kFadeFieldEnd);
+        BeginTransitionFade(kFadeFieldEnd);
     } else {
         UpdatePlayer();
     }

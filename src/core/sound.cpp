@@ -4,6 +4,7 @@
 #include <cstring>
 #include <vector>
 
+#include "core/game_codes.h"
 #include "platform/audio.h"
 #include "platform/file_io.h"
 #include "platform/system.h"
@@ -35,19 +36,19 @@ struct SoundEntry {
 
 // In load order; the index is the entry's place in SoundTable.
 constexpr SoundEntry kSoundEntries[kSoundCount] = {
-    {1, "Sound/BGM/FieldMap.wav", 1.0f, 0, kSoundPlayLooping},
-    {2, "Sound/BGM/Field_Day.wav", 1.0f, 0, kSoundPlayLooping},
-    {3, "Sound/BGM/Field_Night.wav", 1.0f, 0, kSoundPlayLooping},
-    {4, "Sound/BGM/Field3.wav", 1.0f, 0, kSoundPlayLooping},
-    {11, "Sound/SoundEffect/item_get.wav", 1.0f, 1, 0},
-    {12, "Sound/SoundEffect/level_up.wav", 1.0f, 2, 0},
-    {13, "Sound/SoundEffect/player_hit.wav", 1.0f, 3, 0},
-    {14, "Sound/SoundEffect/melee_sword.wav", 0.9f, 4, 0},
-    {21, "Sound/SoundEffect/enemy_destroy.wav", 0.9f, 5, 0},
-    {22, "Sound/SoundEffect/boss_dying.wav", 0.9f, 6, 0},
-    {23, "Sound/SoundEffect/boss_dying2.wav", 0.9f, 7, 0},
-    {24, "Sound/SoundEffect/mid_boss_destroy.wav", 0.9f, 8, 0},
-    {25, "Sound/SoundEffect/boss_destroy.wav", 0.9f, 9, 0},
+    {kSoundFieldMapBgm, "Sound/BGM/FieldMap.wav", 1.0f, 0, kSoundPlayLooping},
+    {kSoundFieldDayBgm, "Sound/BGM/Field_Day.wav", 1.0f, 0, kSoundPlayLooping},
+    {kSoundFieldNightBgm, "Sound/BGM/Field_Night.wav", 1.0f, 0, kSoundPlayLooping},
+    {kSoundField3Bgm, "Sound/BGM/Field3.wav", 1.0f, 0, kSoundPlayLooping},
+    {kSoundItemGet, "Sound/SoundEffect/item_get.wav", 1.0f, 1, 0},
+    {kSoundLevelUp, "Sound/SoundEffect/level_up.wav", 1.0f, 2, 0},
+    {kSoundPlayerHit, "Sound/SoundEffect/player_hit.wav", 1.0f, 3, 0},
+    {kSoundSword, "Sound/SoundEffect/melee_sword.wav", 0.9f, 4, 0},
+    {kSoundEnemyDestroy, "Sound/SoundEffect/enemy_destroy.wav", 0.9f, 5, 0},
+    {kSoundBossDying, "Sound/SoundEffect/boss_dying.wav", 0.9f, 6, 0},
+    {kSoundBossDying2, "Sound/SoundEffect/boss_dying2.wav", 0.9f, 7, 0},
+    {kSoundMidBossDestroy, "Sound/SoundEffect/mid_boss_destroy.wav", 0.9f, 8, 0},
+    {kSoundBossDestroy, "Sound/SoundEffect/boss_destroy.wav", 0.9f, 9, 0},
 };
 
 constexpr uint32_t kCanonicalHeaderBytes = 44;

@@ -45,19 +45,12 @@ void ShowResult(FieldState& state, int32_t fieldId) {
     state.cleared = 1;
 }
 
-void StartClosingFade() {
-    TransitionFadeActive = 1;
-    TransitionFadeCode = kFadeFieldEnd;
-}
-
 void AdvanceScroll(FieldState& state) {
     state.scroll.y += state.scrollSpeed;
     if (state.scroll.y >= kBackgroundHeight) state.scroll = Vec3{};
 }
 
-int32_t FieldOver() {
-    return TransitionFadeCounter >= kFadeMidpoint && TransitionFadeCode == kFadeFieldEnd ? 1 : 0;
-}
+int32_t FieldOver() { return TransitionFadeReached(kFadeFieldEnd) ? 1 : 0; }
 
 int32_t RunTimeline(const FieldTimeline& f, FieldState& state, const SpawnSchedule& route1,
                     const SpawnSchedule& route2, const SpawnSchedule& route3) {
@@ -70,7 +63,7 @@ int32_t RunTimeline(const FieldTimeline& f, FieldState& state, const SpawnSchedu
     if (t == f.routeFrame) state.route = ChooseRoute();
     if (t == f.bossFrame) SpawnBoss(t, f.bossSpecies, 0, kBossX, kBossY, f.level);
     if (t == f.resultFrame) ShowResult(state, f.fieldId);
-    if (t == f.fadeFrame) StartClosingFade();
+    if (t == f.fadeFrame) BeginTransitionFade(kFadeFieldEnd);
 
     AdvanceScroll(state);
 
@@ -129,7 +122,7 @@ int32_t FieldCave::Update() {
     if (Difficulty == 3 && t == kCaveSecondFormFrame)
         SpawnBoss(t, kSpeciesGrandMagicStone, 1, state.bossPosition.x, state.bossPosition.y, 3);
     if (t == kCaveResultFrame) ShowResult(state, 5);
-    if (t == kCaveFadeFrame) StartClosingFade();
+    if (t == kCaveFadeFrame) BeginTransitionFade(kFadeFieldEnd);
 
     AdvanceScroll(state);
 

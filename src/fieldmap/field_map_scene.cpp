@@ -273,8 +273,7 @@ void FieldMapScene::RunConfirm() {
             return;
         case kMapDifficultyRing:
             mode = kMapEntering;
-            StartTransitionFade();
-            SetTransitionFadeCode(kFadeFieldEntry);
+            BeginTransitionFade(kFadeFieldEntry);
             StartAnimation(34, kSlideFrames);
             return;
         case kMapMainMenu:

@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "core/bullet.h"
+#include "core/common_textures.h"
 #include "core/effects.h"
 #include "core/emotion.h"
 #include "core/player.h"
@@ -16,6 +17,8 @@
 #include "species/cave/enemy_child.h"
 #include "support/busy_field.h"
 #include "support/game_holder.h"
+#include "support/pool_census.h"
+#include "support/resource_dir.h"
 
 namespace infield_test {
 
@@ -64,35 +67,19 @@ protected:
                                                   .power2 = power2});
     }
 
-    static int ActiveBullets() {
-        int n = 0;
-        for (const Bullet& b : EnemyBulletPool) n += b.active != 0 ? 1 : 0;
-        return n;
-    }
-    static int ActiveDamagePopups() {
-        int n = 0;
-        for (const DamagePopup& d : DamageNumberPool) n += d.active != 0 ? 1 : 0;
-        return n;
-    }
-    static int ActiveScorePopups() {
-        int n = 0;
-        for (const ScorePopup& s : ScorePopupPool) n += s.active != 0 ? 1 : 0;
-        return n;
-    }
+    static int ActiveBullets() { return Live(testsupport::kPoolEnemyBullets); }
+    static int ActiveDamagePopups() { return Live(testsupport::kPoolDamagePopups); }
+    static int ActiveScorePopups() { return Live(testsupport::kPoolScorePopups); }
     static int ActiveEffects(int32_t type) {
         int n = 0;
         for (int i = 0; i < kEffectCount; ++i) n += EffectPool.active[i] != 0 && EffectPool.type[i] == type ? 1 : 0;
         return n;
     }
     static float Gauge(int32_t category) { return EmotionGauges[category - 1]; }
+
+private:
+    static int Live(testsupport::PoolId pool) { return testsupport::TakePoolCensus().live[pool]; }
 };
-
-}  // namespace infield_test
-
-#include "core/common_textures.h"
-#include "support/resource_dir.h"
-
-namespace infield_test {
 
 // A field played to its end: the end writes the best score, so the run
 // happens in a copy of the resource folder.

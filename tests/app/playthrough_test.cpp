@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "app/game.h"
-#include "core/equipment.h"
 #include "core/fade.h"
 #include "core/field_globals.h"
 #include "core/high_score.h"
@@ -84,14 +83,7 @@ protected:
     // bought, no field cleared and no best score.
     static void ResetToNewProgram() {
         testsupport::ResetPlayState();
-        for (int32_t& f : FieldClearFlags) f = 0;
-        for (int32_t& s : HighScoreTable) s = 0;
-        ThePlayer.Money = 0;
-        auto disown = [](EquipmentStatusBase& r) { r.owned = 0; };
-        for (Weapon& w : EquipmentCatalogue.weaponA) disown(w);
-        for (Weapon& w : EquipmentCatalogue.weaponB) disown(w);
-        for (Equipment& e : EquipmentCatalogue.armour) disown(e);
-        for (Accessory& a : EquipmentCatalogue.accessories) disown(a);
+        testsupport::DisownEquipment();
     }
 
     // One frame of the main loop with `keys` held (0: none): update, then
@@ -101,10 +93,7 @@ protected:
         for (uint8_t k : keys)
             if (k != 0) KeyboardState[k] = 0x80;
         if (!game->Update()) return false;
-        Direct3DDevice->BeginScene();
-        Direct3DDevice->Clear(0xFFFFFFFF);
-        game->Draw();
-        Direct3DDevice->EndScene();
+        game->DrawFrame();
         Direct3DDevice->Present();
         if (game->scene != scenes.back()) scenes.push_back(game->scene);
         return true;

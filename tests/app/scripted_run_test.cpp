@@ -17,6 +17,7 @@
 #include "core/player.h"
 #include "fieldmap/field_map_scene.h"
 #include "platform/platform.h"
+#include "support/busy_field.h"
 #include "support/game_holder.h"
 #include "support/resource_dir.h"
 
@@ -51,11 +52,7 @@ protected:
         Difficulty = 0;
         CurrentField = 0;
         ThePlayer.Money = 0;
-        auto disown = [](EquipmentStatusBase& r) { r.owned = 0; };
-        for (Weapon& w : EquipmentCatalogue.weaponA) disown(w);
-        for (Weapon& w : EquipmentCatalogue.weaponB) disown(w);
-        for (Equipment& e : EquipmentCatalogue.armour) disown(e);
-        for (Accessory& a : EquipmentCatalogue.accessories) disown(a);
+        testsupport::DisownEquipment();
     }
 
     // The main loop's pass without the clock: the event pump, then the frame.
@@ -112,10 +109,7 @@ protected:
         const std::filesystem::path folder = std::filesystem::path(MIRELUNE_BUILD_DIR) / "screenshots";
         std::filesystem::create_directories(folder);
         const std::string path = (folder / (std::string(name) + ".png")).string();
-        Direct3DDevice->BeginScene();
-        Direct3DDevice->Clear(0xFFFFFFFF);
-        game->Draw();
-        Direct3DDevice->EndScene();
+        game->DrawFrame();
         std::vector<uint32_t> pixels;
         int w = 0;
         int h = 0;

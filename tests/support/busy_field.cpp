@@ -7,6 +7,7 @@
 #include "core/common_textures.h"
 #include "core/effects.h"
 #include "core/emotion.h"
+#include "core/equipment.h"
 #include "core/fade.h"
 #include "core/high_score.h"
 #include "core/field_globals.h"
@@ -114,6 +115,14 @@ void ResetPlayState() {
     ResetKnight();
     std::memset(KeyboardState, 0, sizeof(KeyboardState));
     PadState = PadStateRecord{};
+}
+
+void DisownEquipment() {
+    auto disown = [](EquipmentStatusBase& r) { r.owned = 0; };
+    for (Weapon& w : EquipmentCatalogue.weaponA) disown(w);
+    for (Weapon& w : EquipmentCatalogue.weaponB) disown(w);
+    for (Equipment& e : EquipmentCatalogue.armour) disown(e);
+    for (Accessory& a : EquipmentCatalogue.accessories) disown(a);
 }
 
 void FillEveryPool(int enemyBulletRoom) {

@@ -15,6 +15,10 @@ void ClearEnemyPools();
 // pad button held.
 void ResetPlayState();
 
+// Nothing of the shop's weapons, armour and accessories owned, as in a
+// freshly started program.
+void DisownEquipment();
+
 // Fills every pool as in a heavy frame of the grass plain: 50 enemies of both
 // draw layers, 40 satellites, 1000 enemy bullets, 30 lances, 1000 items, 1000
 // effects and every popup, all clear of the knight, and the result panel
