@@ -22,6 +22,7 @@ constexpr float kSevenItemStep = 51.4f;   // seven ring items are 51.4 degrees a
 constexpr float kBigItemRadius = 100.0f;
 constexpr float kApproachTolerance = 10.0f;   // an enemy this close to its spot on both axes stays put
 constexpr int32_t kSinkingBlastPeriod = 4;
+constexpr int32_t kCaveRoutine = 4;   // the cave runs the grade-2 route-2 routine
 
 // Row 0..2 of a grade table; -1 outside 1..3.
 int32_t GradeRow(int32_t grade) { return grade >= 1 && grade <= 3 ? grade - 1 : -1; }
@@ -101,6 +102,15 @@ bool SpeciesKit::FireColumn(Shot shot, int32_t n, float speedStep) const {
     return true;
 }
 
+bool SpeciesKit::FireRingOfColumns(Shot shot, int32_t n, float start, float step, int32_t depth,
+                                   float speedStep) const {
+    for (int32_t k = 0; k < n; ++k) {
+        shot.angle = start + static_cast<float>(k) * step;
+        if (!FireColumn(shot, depth, speedStep)) return false;
+    }
+    return true;
+}
+
 bool SpeciesKit::FirePair(Shot shot, Muzzle first, Muzzle second) const {
     shot.from = first;
     if (!FireShot(shot)) return false;
@@ -111,6 +121,13 @@ bool SpeciesKit::FirePair(Shot shot, Muzzle first, Muzzle second) const {
 Muzzle SpeciesKit::PointAround(float cx, float cy, float rx, float ry, float degrees) {
     const double a = Radians(degrees);
     return Muzzle{cx + rx * static_cast<float>(std::cos(a)), cy + ry * static_cast<float>(std::sin(a))};
+}
+
+int32_t SpeciesKit::GradeRouteRoutine(CaveRoutine cave) const {
+    const bool knownRoute = route >= 1 && route <= 3;
+    if ((grade == 1 || grade == 2) && knownRoute) return 3 * (grade - 1) + route - 1;
+    const bool caveFires = cave == CaveRoutine::kOnEveryRoute || (cave == CaveRoutine::kOnKnownRoutes && knownRoute);
+    return grade == 3 && caveFires ? kCaveRoutine : -1;
 }
 
 int32_t SpeciesKit::DifficultyColumn() { return Difficulty >= 1 && Difficulty <= 3 ? Difficulty - 1 : -1; }
@@ -210,6 +227,10 @@ void SpeciesKit::ApproachPoint(float px, float py, float speed) {
     const bool insideX = x >= px - kApproachTolerance && x <= px + kApproachTolerance;
     const bool insideY = y >= py - kApproachTolerance && y <= py + kApproachTolerance;
     if (insideX && insideY) return;
+    HeadFor(px, py, speed);
+}
+
+void SpeciesKit::HeadFor(float px, float py, float speed) {
     headingAngle = static_cast<float>(std::atan2(static_cast<double>(py - y), static_cast<double>(px - x)));
     x += speed * static_cast<float>(std::cos(static_cast<double>(headingAngle)));
     y += speed * static_cast<float>(std::sin(static_cast<double>(headingAngle)));

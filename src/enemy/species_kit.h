@@ -7,15 +7,19 @@
 //   Ordinary species   RunOrdinaryFrame, or its parts: AdvanceAnimation,
 //                      FaceTarget, RemoveWhenOutside, DieOrdinary.
 //   Bullets            FireShot (one bullet, first free record of the enemy
-//                      bullet pool), FireFan, FireRing, FireColumn, FirePair.
+//                      bullet pool), FireFan, FireRing, FireColumn,
+//                      FireRingOfColumns, FirePair; the kept aim SaveAim,
+//                      SavedAimDegrees.
+//   Fire routines      GradeRouteRoutine, RunRoutine.
 //   Volley timing      DifficultyColumn, VolleyDue, RunVolley, RunVolleyEvery.
 //   Bosses             PhaseClockExpired, EnterPhase, PhaseAttacking,
 //                      AdvanceBobCounter, ApplyBob, RunBossDeath with the
 //                      scatters DropItemShower and DropBigItemCircle;
-//                      ApproachPoint, RunSinkingDeath.
+//                      HeadFor, ApproachPoint, RunSinkingDeath.
 //   Random points      RandomPointNear (x drawn first, then y).
 //
 // Angles are degrees (0 = +x, 90 = straight down) unless a name says radians.
+#include <cstddef>
 #include <cstdint>
 
 #include "core/bullet.h"
@@ -81,6 +85,11 @@ struct OrdinaryRules {
     bool animated = true;       // the flyers' 40-frame animation
     bool facesTarget = false;   // the small flyers' facing
 };
+
+// Where grade 3 (the cave) finds its fire routine among the six of a species:
+// none, the grade-2 route-2 routine on routes 1..3, or that routine on every
+// route.
+enum class CaveRoutine { kNone, kOnKnownRoutes, kOnEveryRoute };
 
 // The attack window of a boss phase: timer <= duration, or timer < duration.
 enum class AttackWindow { kThroughDuration, kBeforeDuration };
@@ -179,6 +188,10 @@ public:
 
     // ---- Bullets --------------------------------------------------------------
 
+    // The aim from the enemy's position to the player, kept (radians) in the
+    // facing angle for a whole series of volleys, and read back in degrees.
+    void SaveAim() { facingAngle = AimAngle(x, y); }
+    float SavedAimDegrees() const { return facingAngle * kRadToDeg; }
     // The enemy's position moved by (dx, dy).
     Muzzle Offset(float dx, float dy) const { return Muzzle{x + dx, y + dy}; }
     // Writes one bullet into the first free record of the enemy bullet pool,
@@ -196,12 +209,30 @@ public:
     bool FireRing(Shot shot, int32_t n, float start, float step = 0.0f) const;
     // n bullets on one line leaving together at speeds shot.speed + k x speedStep.
     bool FireColumn(Shot shot, int32_t n, float speedStep) const;
+    // n directions start + k x step, each a column of `depth` bullets leaving
+    // together at shot.speed, shot.speed + speedStep, ...
+    bool FireRingOfColumns(Shot shot, int32_t n, float start, float step, int32_t depth, float speedStep) const;
     // The shot from `first`, then the same shot from `second`.
     bool FirePair(Shot shot, Muzzle first, Muzzle second) const;
     // The point at `degrees` round the ellipse of radii (rx, ry) about
     // (cx, cy): (cx + rx cos a, cy + ry sin a). With rx = ry = r about the
     // enemy, a muzzle r pixels out along an angle.
     static Muzzle PointAround(float cx, float cy, float rx, float ry, float degrees);
+
+    // ---- Fire routines by grade and route ---------------------------------------
+
+    // Which of a species' six fire routines runs: 0..2 grade 1 routes 1..3,
+    // 3..5 grade 2 routes 1..3; at grade 3 routine 4 as `cave` says; -1 for none.
+    int32_t GradeRouteRoutine(CaveRoutine cave) const;
+    // Runs routines[r] on `self`; nothing for r outside the table. The entry
+    // is read into a local first: g++ 12's bounds sanitizer misreads an
+    // element of a referenced array used straight as the operand of .*.
+    template <class Species, std::size_t N>
+    static void RunRoutine(Species& self, void (Species::*const (&routines)[N])(), int32_t r) {
+        if (r < 0 || static_cast<std::size_t>(r) >= N) return;
+        void (Species::*const routine)() = routines[r];
+        (self.*routine)();
+    }
 
     // ---- Volley timing --------------------------------------------------------
 
@@ -266,9 +297,10 @@ public:
     // By Difficulty 1 / 2 / 3: 5 / 6 / 8 big orbs (angle 0) round a circle of
     // radius 100, item i at (x + 100 cos a, y - 100 sin a), a = i x 360 / n.
     static void DropBigItemCircle(float px, float py);
-    // Unless the enemy stands within 10 pixels of (px, py) on both axes: the
-    // heading := atan2(py - y, px - x) (radians) and the enemy moves `speed`
-    // pixels along it.
+    // The heading := atan2(py - y, px - x) (radians) and the enemy moves
+    // `speed` pixels along it.
+    void HeadFor(float px, float py, float speed);
+    // HeadFor, unless the enemy stands within 10 pixels of (px, py) on both axes.
     void ApproachPoint(float px, float py, float speed);
     // One frame of a sinking death, d the death counter: boss phase :=
     // dyingPhase; at d = 0 every enemy bullet is cancelled (mode 1); while d

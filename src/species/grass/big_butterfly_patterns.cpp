@@ -220,11 +220,8 @@ void BigButterFly::FireCrossfire(int32_t column) {
     const Muzzle b = Offset(-50.0f, -30.0f);
     if (c < kCycleRestart && c % 15 == 0) {   // the aimed triplet first
         const TripletRow& row = kTriplets[column];
-        Shot shot{.from = c % 30 == 0 ? a : b, .speed = 5.0f, .look = kLookL1, .aimed = true, .pattern = true};
-        for (int32_t k = -1; k <= 1; ++k) {
-            shot.angle = 30.0f * static_cast<float>(k);
-            FireColumn(shot, row.n, row.speedStep);
-        }
+        const Shot shot{.from = c % 30 == 0 ? a : b, .speed = 5.0f, .look = kLookL1, .aimed = true, .pattern = true};
+        FireRingOfColumns(shot, 3, -30.0f, 30.0f, row.n, row.speedStep);   // -30, 0 and 30 from the aim
     }
     const bool sweepingOut = c < 30;
     const bool sweepingBack = c >= 45 && c < 75;

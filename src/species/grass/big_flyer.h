@@ -60,10 +60,6 @@ protected:
     // The shot counter of a cycling pattern: back to 0 once it has reached
     // `restartAt`, so the cycle lasts restartAt + 1 frames. True on a restart.
     bool AdvanceCycle(int32_t restartAt);
-    // The aim from the enemy's position to the player, kept (radians) in the
-    // facing angle for a whole series of volleys.
-    void SaveAim() { facingAngle = AimAngle(x, y); }
-    float SavedAimDegrees() const { return facingAngle * kRadToDeg; }
 
 private:
     static constexpr float kMargin = 400.0f;

@@ -81,10 +81,8 @@ void BigMoth::FireCrossAndFan(int32_t column) {
         Shot arm{.from = twins[0], .speed = 6.0f, .look = kLookL2, .pattern = true};
         for (int32_t side = 0; side < 2; ++side) {
             arm.from = twins[side];
-            for (int32_t a = 0; a < row.arms; ++a) {
-                arm.angle = spinAngle + 90.0f * static_cast<float>(side) + row.armStep * static_cast<float>(a);
-                FireColumn(arm, row.perArm, row.speedStep);
-            }
+            FireRingOfColumns(arm, row.arms, spinAngle + 90.0f * static_cast<float>(side), row.armStep, row.perArm,
+                              row.speedStep);
         }
         spinAngle += kCrossTurn;
     }
@@ -128,10 +126,7 @@ void BigMoth::FireRingThenStreaks(int32_t column) {
     Shot shot{.from = Offset(0.0f, -30.0f), .look = kLookL2, .pattern = true};
     if (c < kRingEnd && c % 5 == 0) {
         shot.speed = 9.0f;
-        for (int32_t k = 0; k < 6; ++k) {
-            shot.angle = spinAngle + 60.0f * static_cast<float>(k);
-            FireColumn(shot, steps, -1.5f);
-        }
+        FireRingOfColumns(shot, 6, spinAngle, 60.0f, steps, -1.5f);
         spinAngle += c < kRingSlowdownEnd ? 18.0f - 0.15f * static_cast<float>(c)
                                           : -0.15f * static_cast<float>(c - kRingSlowdownEnd);
     }

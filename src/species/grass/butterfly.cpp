@@ -22,11 +22,9 @@ void ButterFly::Update() {
 }
 
 void ButterFly::MoveAndFire() {
-    using Routine = void (ButterFly::*)();
-    static constexpr Routine kRoutines[6] = {&ButterFly::FireGrade1Route1, &ButterFly::FireGrade1Route2,
-                                             &ButterFly::FireGrade1Route3, &ButterFly::FireGrade2Route1,
-                                             &ButterFly::FireGrade2Route2, &ButterFly::FireGrade2Route3};
+    static constexpr void (ButterFly::*kRoutines[6])() = {&ButterFly::FireGrade1Route1, &ButterFly::FireGrade1Route2,
+                                                          &ButterFly::FireGrade1Route3, &ButterFly::FireGrade2Route1,
+                                                          &ButterFly::FireGrade2Route2, &ButterFly::FireGrade2Route3};
     FlySmallFlyerPath();
-    const int32_t routine = FlyerRoutine(true);
-    if (routine >= 0) (this->*kRoutines[routine])();
+    RunRoutine(*this, kRoutines, GradeRouteRoutine(CaveRoutine::kOnEveryRoute));
 }

@@ -21,11 +21,7 @@ void Cocoon::DrawDayNightCocoon() { DrawSheetCell(Rect{0, 64, 64, 128}, 32.0f, 3
 
 int32_t Cocoon::SinkAndPickRoutine() {
     if (static_cast<uint32_t>(variant) < static_cast<uint32_t>(kRidingVariants)) y += scrollSpeed;
-    if (y > kFiringLine) return -1;
-    if (route < 1 || route > 3) return -1;
-    if (grade == 1) return route - 1;
-    if (grade == 2) return route + 2;
-    return -1;
+    return y > kFiringLine ? -1 : GradeRouteRoutine(CaveRoutine::kNone);
 }
 
 Muzzle Cocoon::AroundMuzzle(float degrees, float radius) const {

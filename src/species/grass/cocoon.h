@@ -41,7 +41,7 @@ public:
 protected:
     // Variants 0 to 2 ride down with the scroll; any other stands. Then the
     // fire routine while the cocoon is at or above y = 360: 0..2 grade 1
-    // routes 1..3, 3..5 grade 2 routes 1..3; -1 for none.
+    // routes 1..3, 3..5 grade 2 routes 1..3; -1 for none (and at grade 3).
     int32_t SinkAndPickRoutine();
     // The centre muzzle (x - 2, y), and points on a circle about it.
     Muzzle CocoonMuzzle() const { return Offset(-2.0f, 0.0f); }

@@ -10,10 +10,8 @@ void DayCocoon::Update() {
 }
 
 void DayCocoon::MoveAndFire() {
-    using Routine = void (DayCocoon::*)();
-    static constexpr Routine kRoutines[6] = {&DayCocoon::FireGrade1Route1, &DayCocoon::FireGrade1Route2,
-                                             &DayCocoon::FireGrade1Route3, &DayCocoon::FireGrade2Route1,
-                                             &DayCocoon::FireGrade2Route2, &DayCocoon::FireGrade2Route3};
-    const int32_t routine = SinkAndPickRoutine();
-    if (routine >= 0) (this->*kRoutines[routine])();
+    static constexpr void (DayCocoon::*kRoutines[6])() = {&DayCocoon::FireGrade1Route1, &DayCocoon::FireGrade1Route2,
+                                                          &DayCocoon::FireGrade1Route3, &DayCocoon::FireGrade2Route1,
+                                                          &DayCocoon::FireGrade2Route2, &DayCocoon::FireGrade2Route3};
+    RunRoutine(*this, kRoutines, SinkAndPickRoutine());
 }

@@ -107,11 +107,8 @@ void DayCocoon::FireGrade1Route2() {
         case 0:   // an aimed ring, two speeds a direction
             RunVolleyEvery(0, kAimedRingPeriod, [&] {
                 const int32_t n = kAimedRingCounts[column];
-                Shot shot{.from = CocoonMuzzle(), .speed = 6.0f, .look = kLookS1, .aimed = true};
-                for (int32_t k = 0; k < n; ++k) {
-                    shot.angle = 360.0f / static_cast<float>(n) * static_cast<float>(k);
-                    FireColumn(shot, 2, 1.0f);
-                }
+                const Shot shot{.from = CocoonMuzzle(), .speed = 6.0f, .look = kLookS1, .aimed = true};
+                FireRingOfColumns(shot, n, 0.0f, 360.0f / static_cast<float>(n), 2, 1.0f);
             });
             break;
         case 1:   // side fans, the left muzzle first
@@ -131,10 +128,7 @@ void DayCocoon::FireGrade1Route2() {
 void DayCocoon::FireSideFans(int32_t column) {
     const int32_t period = kSideFanPeriods[column];
     Shot shot{.from = shotCounter % (2 * period) == 0 ? LeftMuzzle() : RightMuzzle(), .speed = 5.0f, .look = kLookS1};
-    for (int32_t k = 0; k < 5; ++k) {   // 50 to 130 degrees, five speeds each
-        shot.angle = 50.0f + 20.0f * static_cast<float>(k);
-        FireColumn(shot, 5, 0.5f);
-    }
+    FireRingOfColumns(shot, 5, 50.0f, 20.0f, 5, 0.5f);   // 50 to 130 degrees, five speeds each
     if (column != 2) return;
     shot.speed = 3.0f;
     for (int32_t k = 0; k < 4; ++k) FireFan(shot, 3, 60.0f + 20.0f * static_cast<float>(k), 2.0f);
@@ -203,11 +197,8 @@ void DayCocoon::FireGrade2Route3() {
     if (variant != 0 || column < 0) return;
     RunVolleyEvery(0, kSixWayPeriod, [&] {   // two six-way spirals turning against each other
         const float r = spinAngle;
-        Shot first{.from = CocoonMuzzle(), .speed = 7.0f, .look = kLookL1};
-        for (int32_t k = 0; k < 6; ++k) {
-            first.angle = -r - 60.0f * static_cast<float>(k);
-            FireColumn(first, column + 1, kSixWaySpeedSteps[column]);
-        }
+        const Shot first{.from = CocoonMuzzle(), .speed = 7.0f, .look = kLookL1};
+        FireRingOfColumns(first, 6, -r, -60.0f, column + 1, kSixWaySpeedSteps[column]);
         const GroupRow& group = kSixWayGroups[column];
         const Shot second{.from = CocoonMuzzle(), .speed = 7.0f, .look = kLookL2};
         for (int32_t k = 0; k < 6; ++k)

@@ -15,7 +15,7 @@ constexpr int32_t kEscapeDuration = 999;
 constexpr int32_t kEntryFrames = 90;
 constexpr int32_t kLegFrames = 60;         // the zig-zag changes leg every 60 frames
 constexpr int32_t kWanderLegFrames = 30;   // the leashed wander every 30
-constexpr float kBoxHalf = 10.0f;          // the stop boxes reach 10 pixels round their point
+constexpr float kBoxHalf = 10.0f;          // the leash's inner box reaches 10 pixels either side of home
 constexpr float kLeashLeft = 540.0f;
 constexpr float kLeashRight = 740.0f;
 constexpr float kLeashTop = 100.0f;
@@ -83,18 +83,18 @@ void GroundBoss::WalkGroundBoss(const GroundBossRules& rules) {
             break;
         case 1: WalkZigZag(rules); break;   // legs of 60 frames
         case 2:
-        case 4: HomeUnlessInside(kHomeX, kHomeY, 1.5f); break;   // back to the home point
-        case 3: WanderOnLeash(); break;                          // legs of 30 frames near home
-        case 5:                                                  // to the rage point, explosions all round
-            HomeUnlessInside(kHomeX, kRageY, 1.0f);
+        case 4: ApproachPoint(kHomeX, kHomeY, 1.5f); break;   // back to the home point
+        case 3: WanderOnLeash(); break;                       // legs of 30 frames near home
+        case 5:                                               // to the rage point, explosions all round
+            ApproachPoint(kHomeX, kRageY, 1.0f);
             {
                 const Muzzle p = RandomPointNear();
                 SpawnEffect(kEffectRisingExplosion, p.x, p.y, 0.0f);
             }
             break;
-        case 6: HomeUnlessInside(kHomeX, kRageY, 1.0f); break;   // holds the rage point
-        case 7: y -= kEscapeSpeed; break;                        // away through the top
-        case 8: y += scrollSpeed / 3.0f; break;                  // sinks with the ground while dying
+        case 6: ApproachPoint(kHomeX, kRageY, 1.0f); break;   // holds the rage point
+        case 7: y -= kEscapeSpeed; break;                     // away through the top
+        case 8: y += scrollSpeed / 3.0f; break;               // sinks with the ground while dying
         default: break;
     }
 }
@@ -125,7 +125,7 @@ void GroundBoss::WalkZigZag(const GroundBossRules& rules) {
 void GroundBoss::WanderOnLeash() {
     LeashTo(200.0f, 140.0f, 190.0f);
     if (moveFlag == 1) {
-        HomeOn(kHomeX, kHomeY, 1.0f);
+        HeadFor(kHomeX, kHomeY, 1.0f);
         return;
     }
     if (phaseTimer % kWanderLegFrames == 0) {
@@ -154,18 +154,6 @@ void GroundBoss::LeashTo(float outerBottom, float innerTop, float innerBottom) {
     } else if (Inside(x, kHomeX - kBoxHalf, kHomeX + kBoxHalf) && Inside(y, innerTop, innerBottom)) {
         moveFlag = 0;
     }
-}
-
-void GroundBoss::HomeOn(float px, float py, float speed) {
-    headingAngle = static_cast<float>(std::atan2(static_cast<double>(py - y), static_cast<double>(px - x)));
-    const double h = static_cast<double>(headingAngle);
-    x += speed * static_cast<float>(std::cos(h));
-    y += speed * static_cast<float>(std::sin(h));
-}
-
-void GroundBoss::HomeUnlessInside(float px, float py, float speed) {
-    if (Inside(x, px - kBoxHalf, px + kBoxHalf) && Inside(y, py - kBoxHalf, py + kBoxHalf)) return;
-    HomeOn(px, py, speed);
 }
 
 void GroundBoss::StepAlongDegrees(float speed) {

@@ -56,8 +56,6 @@ protected:
     // The walk of every phase but the Scorpion's rage (phase 6), which homes
     // on the rage point here.
     void WalkGroundBoss(const GroundBossRules& rules);
-    // Heads for (px, py) in radians and moves `speed` along the heading.
-    void HomeOn(float px, float py, float speed);
     // Moves `speed` along the heading read as degrees.
     void StepAlongDegrees(float speed);
     // Sets the return flag: 1 outside the outer box, 0 inside the inner box,
@@ -80,6 +78,4 @@ private:
     void ChangeGroundBossPhase(const GroundBossRules& rules);
     void WalkZigZag(const GroundBossRules& rules);
     void WanderOnLeash();
-    // Stands inside the box round (px, py) (20 wide, 20 tall), else homes on it.
-    void HomeUnlessInside(float px, float py, float speed);
 };

@@ -22,5 +22,6 @@ void MiddleButterFly::MoveAndFire() {
     static constexpr void (MiddleButterFly::*kRoutines[6])() = {
         &MiddleButterFly::FireGrade1Route1, &MiddleButterFly::FireGrade1Route2, &MiddleButterFly::FireGrade1Route3,
         &MiddleButterFly::FireGrade2Route1, &MiddleButterFly::FireGrade2Route2, &MiddleButterFly::FireGrade2Route3};
-    FlyMiddlePathAndFire(*this, kButterFlyArc, kRoutines);
+    FlyMiddlePath(kButterFlyArc);
+    RunRoutine(*this, kRoutines, GradeRouteRoutine(CaveRoutine::kOnKnownRoutes));
 }

@@ -137,7 +137,7 @@ void MiddleButterFly::FireAimedStream(const MiddleButterFlyStream (&byDifficulty
         Shot shot{.from = Offset(0.0f, 0.0f), .speed = MiddleBurstSpeed(stream.speed), .look = kLookL1};
         for (const float side : kTwinMuzzles) {
             shot.from = Offset(side, 0.0f);
-            if (!FireFan(shot, stream.count, MiddleAimDegrees(), kStreamStep)) return;
+            if (!FireFan(shot, stream.count, SavedAimDegrees(), kStreamStep)) return;
         }
     });
 }
@@ -155,7 +155,7 @@ void MiddleButterFly::FireGrade2(const MiddleButterFlyGrade2& routine) {
 void MiddleButterFly::FireFlankedBurst(const MiddleButterFlyGrade2& routine) {
     RunMiddleWindow(kMiddleBurstWindow, [&](int32_t column) {
         if (!MiddleBurstVolleyDue()) return;
-        const float aim = MiddleAimDegrees();
+        const float aim = SavedAimDegrees();
         const float flankSpeed = MiddleBurstSpeed(routine.flankSpeed[column]);
         for (const float side : kTwinMuzzles) {
             const Muzzle from = Offset(side, 0.0f);
@@ -197,7 +197,7 @@ void MiddleButterFly::FireFansAndWings(const MiddleButterFlyGrade2& routine) {
 void MiddleButterFly::FireSideShotsAndHalfRings(const MiddleButterFlyGrade2& routine) {
     RunMiddleWindow(kSideShotWindow, [&](int32_t column) {
         if (shotCounter > routine.sideLimit[column] || !VolleyDue(0, kArcVolleyPeriod)) return;
-        const float aim = MiddleAimDegrees();
+        const float aim = SavedAimDegrees();
         Shot shot{.from = Offset(toggle == 0 ? kSideMuzzle : -kSideMuzzle, 0.0f),
                   .angle = aim,
                   .speed = routine.sideSpeed,

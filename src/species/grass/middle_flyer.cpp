@@ -52,12 +52,6 @@ void MiddleFlyer::FlyMiddlePath(const MiddleArcSpeed& arc) {
     }
 }
 
-int32_t MiddleFlyer::MiddleRoutine() const {
-    if (route < 1 || route > 3) return -1;
-    if (grade == 1 || grade == 2) return 3 * (grade - 1) + route - 1;
-    return grade == 3 ? 4 : -1;
-}
-
 void MiddleFlyer::DrawMiddleButterFlyMoth() {
     const int32_t left = 256 * (animFrame / 4);
     DrawSheetCell(Rect{left, 0, left + 256, 256}, 128.0f, 128.0f, 1.5f, 1.0f);

@@ -46,18 +46,6 @@ protected:
 
     // One frame along the path of the variant (0..3; any other stands).
     void FlyMiddlePath(const MiddleArcSpeed& arc);
-    // The path, then the species' own fire routine for the grade and route,
-    // out of its six: grade 1 routes 1..3, then grade 2 routes 1..3.
-    template <class Species>
-    void FlyMiddlePathAndFire(Species& self, const MiddleArcSpeed& arc, void (Species::*const (&routines)[6])()) {
-        FlyMiddlePath(arc);
-        const int32_t routine = MiddleRoutine();
-        if (routine >= 0) (self.*routines[routine])();
-    }
-    // Which of the six fire routines runs: 0..2 grade 1 routes 1..3, 3..5
-    // grade 2 routes 1..3; grade 3 runs routine 4 (grade 2, route 2) on every
-    // route; -1 for none.
-    int32_t MiddleRoutine() const;
 
     // One frame of a routine inside `window`: nothing at all (the counter
     // unchanged) outside it or for a Difficulty other than 1..3; else the aim
@@ -67,7 +55,7 @@ protected:
     void RunMiddleWindow(const MiddleWindow& window, Fire&& fire) {
         const int32_t column = DifficultyColumn();
         if (column < 0 || phaseTimer < window.first || phaseTimer > window.last) return;
-        if (window.takesAim && shotCounter == 0) facingAngle = AimAngle(x, y);
+        if (window.takesAim && shotCounter == 0) SaveAim();
         fire(column);
         if (shotCounter >= window.wrapAt) {
             shotCounter = -1;
@@ -75,8 +63,6 @@ protected:
         }
         ++shotCounter;
     }
-    // The aim of the current burst (held in the facing angle) in degrees.
-    float MiddleAimDegrees() const { return facingAngle * 57.2957763671875f; }
     // A path-0 volley is due: counts 0, 3, 6 and 9 of the cycle.
     bool MiddleBurstVolleyDue() const { return shotCounter < 10 && VolleyDue(0, 3); }
     // The speed of a burst bullet: base + 0.2 per counter step.

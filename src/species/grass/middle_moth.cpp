@@ -20,5 +20,6 @@ void MiddleMoth::MoveAndFire() {
     static constexpr void (MiddleMoth::*kRoutines[6])() = {
         &MiddleMoth::FireGrade1Route1, &MiddleMoth::FireGrade1Route2, &MiddleMoth::FireGrade1Route3,
         &MiddleMoth::FireGrade2Route1, &MiddleMoth::FireGrade2Route2, &MiddleMoth::FireGrade2Route3};
-    FlyMiddlePathAndFire(*this, kMothArc, kRoutines);
+    FlyMiddlePath(kMothArc);
+    RunRoutine(*this, kRoutines, GradeRouteRoutine(CaveRoutine::kOnKnownRoutes));
 }

@@ -134,7 +134,7 @@ void MiddleMoth::FireSpreadBurst(const MiddleMothBurst& burst) {
     if (variant != 0) return;   // the other paths hold their fire
     RunMiddleWindow(kMiddleBurstWindow, [&](int32_t column) {
         if (!MiddleBurstVolleyDue()) return;
-        const float aim = MiddleAimDegrees();
+        const float aim = SavedAimDegrees();
         const bool flanks = burst.flankSpeed[column] > 0.0f;
         Shot flank{.from = Offset(kWing, 0.0f),
                    .angle = aim - burst.flankSpread[column],
@@ -155,7 +155,7 @@ void MiddleMoth::FireFansAndStreams(const MiddleMothGrade2& routine) {
         const float c = static_cast<float>(shotCounter);
         if (shotCounter < kFansBefore) {
             if (!VolleyDue(0, kFanPeriod)) return;
-            const float aim = MiddleAimDegrees();
+            const float aim = SavedAimDegrees();
             const Shot fan{.from = Offset(kWing, 0.0f), .speed = kPathOneFanSpeed + 0.2f * c, .look = kLookS1};
             if (!FireFan(fan, routine.fanCount[column], aim - routine.fanAngle[column], kFanStep)) return;
             Shot left = fan;
@@ -177,7 +177,7 @@ void MiddleMoth::FireWingFansAndRingShots(const MiddleMothGrade2& routine) {
             const Shot fan{.from = Offset(toggle == 0 ? kWing : -kWing, 0.0f),
                            .speed = routine.wingFanSpeed[column] + kWingFanGain * static_cast<float>(shotCounter),
                            .look = kLookL2};
-            FireFan(fan, routine.wingFan[column], MiddleAimDegrees(), kWingFanStep);
+            FireFan(fan, routine.wingFan[column], SavedAimDegrees(), kWingFanStep);
         }
         if (phaseTimer >= kRingShotsUntil || !VolleyDue(0, kRingPeriod)) return;
         const int32_t n = routine.ringCount[column];

@@ -21,10 +21,9 @@ void Moth::Update() {
 }
 
 void Moth::MoveAndFire() {
-    using Routine = void (Moth::*)();
-    static constexpr Routine kRoutines[6] = {&Moth::FireGrade1Route1, &Moth::FireGrade1Route2, &Moth::FireGrade1Route3,
-                                             &Moth::FireGrade2Route1, &Moth::FireGrade2Route2, &Moth::FireGrade2Route3};
+    static constexpr void (Moth::*kRoutines[6])() = {&Moth::FireGrade1Route1, &Moth::FireGrade1Route2,
+                                                     &Moth::FireGrade1Route3, &Moth::FireGrade2Route1,
+                                                     &Moth::FireGrade2Route2, &Moth::FireGrade2Route3};
     FlySmallFlyerPath();
-    const int32_t routine = FlyerRoutine(false);
-    if (routine >= 0) (this->*kRoutines[routine])();
+    RunRoutine(*this, kRoutines, GradeRouteRoutine(CaveRoutine::kOnKnownRoutes));
 }

@@ -10,10 +10,8 @@ void NightCocoon::Update() {
 }
 
 void NightCocoon::MoveAndFire() {
-    using Routine = void (NightCocoon::*)();
-    static constexpr Routine kRoutines[6] = {&NightCocoon::FireGrade1Route1, &NightCocoon::FireGrade1Route2,
-                                             &NightCocoon::FireGrade1Route3, &NightCocoon::FireGrade2Route1,
-                                             &NightCocoon::FireGrade2Route2, &NightCocoon::FireGrade2Route3};
-    const int32_t routine = SinkAndPickRoutine();
-    if (routine >= 0) (this->*kRoutines[routine])();
+    static constexpr void (NightCocoon::*kRoutines[6])() = {
+        &NightCocoon::FireGrade1Route1, &NightCocoon::FireGrade1Route2, &NightCocoon::FireGrade1Route3,
+        &NightCocoon::FireGrade2Route1, &NightCocoon::FireGrade2Route2, &NightCocoon::FireGrade2Route3};
+    RunRoutine(*this, kRoutines, SinkAndPickRoutine());
 }

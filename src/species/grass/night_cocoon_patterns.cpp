@@ -111,12 +111,9 @@ void NightCocoon::FireGrade1Route2() {
 
 void NightCocoon::FireTwinFans(const TwinFans& fans, Shot a, Shot b) {
     if (shotCounter == kOnceCount) {
-        const auto fireFan = [&](Shot shot, int32_t groups, int32_t speeds) {
+        const auto fireFan = [&](const Shot& shot, int32_t groups, int32_t speeds) {
             const float first = -0.5f * fans.step * static_cast<float>(groups - 1);
-            for (int32_t g = 0; g < groups; ++g) {
-                shot.angle = first + fans.step * static_cast<float>(g);
-                FireColumn(shot, speeds, 0.5f);
-            }
+            FireRingOfColumns(shot, groups, first, fans.step, speeds, 0.5f);
         };
         fireFan(a, fans.groupsA, fans.speedsA);
         fireFan(b, fans.groupsB, fans.speedsB);

@@ -41,7 +41,7 @@ void Scorpion::Move() {
 void Scorpion::WanderInRage() {
     LeashTo(kRageBottom, kRageY - 10.0f, kRageY + 10.0f);
     if (moveFlag == 1) {
-        HomeOn(kHomeX, kRageY, 1.0f);
+        HeadFor(kHomeX, kRageY, 1.0f);
         return;
     }
     if (phaseTimer % kRageLegFrames == 0) headingAngle = static_cast<float>(GameRandom() % 360);

@@ -92,13 +92,6 @@ void SmallFlyer::FlySmallFlyerPath() {
     }
 }
 
-int32_t SmallFlyer::FlyerRoutine(bool caveOnEveryRoute) const {
-    const bool knownRoute = route >= 1 && route <= 3;
-    if ((grade == 1 || grade == 2) && knownRoute) return 3 * (grade - 1) + route - 1;
-    if (grade == 3 && (knownRoute || caveOnEveryRoute)) return 4;
-    return -1;
-}
-
 void SmallFlyer::FireFlyerVolley(const FlyerBlock& block, const FlyerVolley& volley) const {
     FlyerLeg legs[2] = {{-2.0f, block.drop, 90.0f}, {}};
     int32_t legCount = 1;
@@ -181,7 +174,7 @@ void SmallFlyer::DrawButterFlyMoth() {
     // along their heading; every other path is drawn upright.
     float angle = 0.0f;
     if (variant >= 1 && variant <= 3) {
-        angle = facingAngle * 57.2957763671875f - 90.0f;
+        angle = facingAngle * kRadToDeg - 90.0f;
     } else if (variant >= 9 && variant <= 12) {
         angle = headingAngle - 90.0f;
     }

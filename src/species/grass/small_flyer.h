@@ -49,10 +49,6 @@ public:
     void DrawButterFlyMoth();
 
 protected:
-    // Which of the six fire routines runs: 0..2 grade 1 routes 1..3, 3..5
-    // grade 2 routes 1..3; grade 3 runs routine 4 on routes 1..3 (on every
-    // route when `caveOnEveryRoute`); -1 for none.
-    int32_t FlyerRoutine(bool caveOnEveryRoute) const;
     // One call of a grade-1 routine from its table.
     void FireFlyerTable(const FlyerTable& table);
     // Paths 0..3 of the grade-2 routines: while more than 200 px above the

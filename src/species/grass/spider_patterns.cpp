@@ -27,17 +27,6 @@ constexpr int32_t kBurstCall = 30;
 constexpr int32_t kRagePeriods[3] = {20, 15, 10};
 constexpr int32_t kRageSwitch = 90;
 
-// n directions start + k x step, each a column of `depth` bullets leaving
-// together at shot.speed, shot.speed + speedStep, ... False once the pool is full.
-bool FireRingOfColumns(const SpeciesKit& boss, Shot shot, int32_t n, float start, float step, int32_t depth,
-                       float speedStep) {
-    for (int32_t k = 0; k < n; ++k) {
-        shot.angle = start + step * static_cast<float>(k);
-        if (!boss.FireColumn(shot, depth, speedStep)) return false;
-    }
-    return true;
-}
-
 }   // namespace
 
 void Spider::Fire() {
@@ -57,7 +46,7 @@ void Spider::Fire() {
 void Spider::FireFallingPairs(int32_t column) {
     if (!VolleyDue(0, kPairPeriods[column])) return;
     const Shot shot{.from = Offset(0.0f, kMuzzleDrop), .speed = 7.0f, .look = kLookS2};
-    FireRingOfColumns(*this, shot, kPairAngles, 30.0f, 20.0f, 2, -3.0f);
+    FireRingOfColumns(shot, kPairAngles, 30.0f, 20.0f, 2, -3.0f);
 }
 
 void Spider::FireClosingStreams(int32_t column) {
@@ -78,7 +67,7 @@ void Spider::FireClosingStreams(int32_t column) {
     const int32_t n = kRingBullets[column];
     shot.look = kLookS2;
     shot.speed = 9.0f;
-    FireRingOfColumns(*this, shot, n, 0.0f, 360.0f / static_cast<float>(n), column == 2 ? 2 : 1, -3.0f);
+    FireRingOfColumns(shot, n, 0.0f, 360.0f / static_cast<float>(n), column == 2 ? 2 : 1, -3.0f);
 }
 
 void Spider::FireSideShots() {
@@ -99,10 +88,10 @@ void Spider::FireRageRings(int32_t column) {
     Shot shot{.from = Offset(0.0f, kMuzzleDrop), .look = kLookS2, .aimed = true};
     if (shotCounter < kRageSwitch) {
         shot.speed = 7.0f;
-        FireRingOfColumns(*this, shot, 40, spinAngle, 9.0f, 2, -0.5f);
+        FireRingOfColumns(shot, 40, spinAngle, 9.0f, 2, -0.5f);
     } else {
         shot.speed = 6.0f;
-        FireRingOfColumns(*this, shot, 50, spinAngle, 7.2f, 1, 0.0f);
+        FireRingOfColumns(shot, 50, spinAngle, 7.2f, 1, 0.0f);
     }
     spinAngle += 2.0f;
 }
