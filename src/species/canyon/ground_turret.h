@@ -23,7 +23,6 @@ protected:
     // Runs the routine of the frame, if any.
     template <class Species>
     void FireTurretRoutine(Species& self, const TurretRoutines<Species>& routines) {
-        const int32_t r = TurretRoutine();
-        if (r >= 0) (self.*routines[r])();
+        RunRoutine(self, routines, TurretRoutine());
     }
 };
