@@ -1,5 +1,6 @@
 #pragma once
-// Conversions to 32-bit integers that are defined for every input.
+// Conversions between the game's counters and its reals; those to 32-bit
+// integers are defined for every input.
 #include <cmath>
 #include <cstdint>
 
@@ -17,3 +18,6 @@ inline int32_t SaturateToInt32(int64_t v) {
     if (v < INT32_MIN) return INT32_MIN;
     return static_cast<int32_t>(v);
 }
+
+// A counter as a real, for the arithmetic of angles, speeds and distances.
+constexpr float Real(int32_t n) { return static_cast<float>(n); }

@@ -3,6 +3,8 @@
 // means something only on the field route that gives it a meaning.
 #include "species/canyon/night_rafflesia.h"
 
+#include "core/saturate.h"
+
 namespace {
 
 constexpr int32_t kSlowOrHome = 31;   // slows to 3 on route 1; brakes, then homes, on route 2
@@ -29,8 +31,6 @@ constexpr int32_t kStreamCycleEnd = 60;
 constexpr int32_t kStreamCounts = 30;
 constexpr int32_t kFanCycleEnd = 90;
 constexpr int32_t kFanCounts = 60;
-
-float Count(int32_t c) { return static_cast<float>(c); }
 
 }   // namespace
 
@@ -94,7 +94,7 @@ void NightRafflesia::FireCurvedArms(int32_t column) {
             for (int32_t j = 0; j < 6; ++j) {
                 FireShot(Shot{.from = Centre(),
                               .angle = Degrees(i, 36.0f) + Degrees(j, bend),
-                              .speed = 8.0f - 0.3f * Count(j),
+                              .speed = 8.0f - 0.3f * Real(j),
                               .look = colourOne ? kLookL1 : kLookL2});
             }
         }
@@ -122,7 +122,7 @@ void NightRafflesia::FireRingPointPairs() {
 
 void NightRafflesia::FireConvergingStreams(int32_t column) {
     static constexpr float kSideAngles[3] = {0.0f, 45.0f, 30.0f};
-    const float rise = 0.2f * Count(shotCounter);
+    const float rise = 0.2f * Real(shotCounter);
     for (int32_t k = 0; k < kRingPoints; ++k) {
         const Muzzle p = RingPoint(Degrees(k, 60.0f) + spinAngle);
         const Shot centre{.from = p, .speed = (column > 0 ? 8.0f : 6.0f) + rise, .look = kLookL2, .aimed = true};
@@ -152,7 +152,7 @@ void NightRafflesia::FireLockedRing(int32_t column) {
     const Directions& d = kLockedRings[column];
     const float aim = LockedAimDegrees();
     FireRing(Shot{.from = Centre(), .speed = 9.0f, .look = kLookL1}, d.count, aim - d.step / 2.0f, d.step);
-    const float speed = 6.0f + 0.2f * Count(shotCounter);
+    const float speed = 6.0f + 0.2f * Real(shotCounter);
     for (int32_t k = 0; k < kRingPoints; ++k) {
         const Muzzle p = RingPoint(Degrees(k, 60.0f) + spinAngle);
         FireShot(Shot{.from = p, .speed = speed, .look = kLookL2, .aimed = true});

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "core/game_codes.h"
+#include "core/saturate.h"
 #include "enemy/enemy_ids.h"
 #include "enemy/enemy_stats.h"
 #include "species/cave/enemy_child.h"
@@ -39,8 +40,6 @@ struct SweepSpeeds {
     float first, step;
 };
 constexpr SweepSpeeds kSweepSpeeds[3] = {{2, 7.0f, 0.5f}, {3, 8.0f, 0.75f}, {4, 10.0f, 1.0f}};
-
-float Real(int32_t n) { return static_cast<float>(n); }
 
 }   // namespace
 

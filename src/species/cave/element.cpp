@@ -1,6 +1,7 @@
 #include "species/cave/element.h"
 
 #include "core/game_codes.h"
+#include "core/saturate.h"
 #include "enemy/enemy_ids.h"
 #include "enemy/enemy_stats.h"
 #include "species/cave/enemy_child.h"
@@ -17,8 +18,6 @@ constexpr OrdinaryDeath kElementDeath{
     .bigItem = true,
     .ring = {{{7, 8, 10}, {7, 8, 10}, {7, 8, 10}}},
 };
-
-float Real(int32_t n) { return static_cast<float>(n); }
 
 bool Commands(int32_t variant) { return variant >= 0 && variant <= 3; }
 

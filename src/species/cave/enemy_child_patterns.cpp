@@ -7,6 +7,7 @@
 #include "core/effects.h"
 #include "core/game_codes.h"
 #include "core/random.h"
+#include "core/saturate.h"
 #include "enemy/enemy_ids.h"
 #include "species/cave/enemy_child.h"
 
@@ -31,8 +32,6 @@ BulletLook Small(BulletColour colour) { return BulletLook{1, colour}; }
 Shot From(const ElementChild& s, float angle, float speed, BulletLook look, bool aimed = false) {
     return Shot{.from = s.Offset(0.0f, 0.0f), .angle = angle, .speed = speed, .look = look, .aimed = aimed};
 }
-
-float Real(int32_t n) { return static_cast<float>(n); }
 
 // The stored aim in degrees.
 float StoredAim(const ElementChild& s) { return s.facingAngle * kAimToDegrees; }

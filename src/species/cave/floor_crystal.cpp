@@ -2,6 +2,7 @@
 
 #include "core/effects.h"
 #include "core/game_codes.h"
+#include "core/saturate.h"
 #include "enemy/enemy_ids.h"
 #include "enemy/enemy_stats.h"
 
@@ -12,8 +13,6 @@ constexpr int32_t kDeathRing = 10;      // orbs at every Difficulty
 constexpr int32_t kLookCount = 8;       // variants 0..7 have a look
 constexpr float kCrossReach = 30.0f;    // the cross's muzzles stand this far out
 constexpr int32_t kStreamLength = 20;   // a stream's aim holds for these frames
-
-float Real(int32_t n) { return static_cast<float>(n); }
 
 }   // namespace
 

@@ -1,6 +1,7 @@
 // The final boss's own bullets: form 1's turning cross, form 0's radial
 // bursts after the break and its double rings in the last phase.
 #include "core/random.h"
+#include "core/saturate.h"
 #include "species/cave/grand_magic_stone.h"
 
 namespace {
@@ -36,8 +37,6 @@ constexpr int32_t kSwingLast = 180;
 
 // A base angle in tenths of a degree.
 float RandomBase() { return static_cast<float>(GameRandom() % 3600) / 10.0f; }
-
-float Real(int32_t n) { return static_cast<float>(n); }
 
 }   // namespace
 

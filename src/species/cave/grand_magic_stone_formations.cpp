@@ -4,6 +4,7 @@
 #include "core/effects.h"
 #include "core/game_codes.h"
 #include "core/random.h"
+#include "core/saturate.h"
 #include "enemy/enemy_ids.h"
 #include "species/cave/enemy_child.h"
 #include "species/cave/grand_magic_stone.h"
@@ -24,8 +25,6 @@ constexpr int32_t kSwarmReaimPeriod = 60;   // re-aimed every second from t = 12
 constexpr int32_t kRingsCount = 4;   // closing rings and ellipses: four groups of ten
 constexpr int32_t kGroupSize = 10;
 constexpr int32_t kRingsPeriod = 60;
-
-float Real(int32_t n) { return static_cast<float>(n); }
 
 // Radius that grows by `growth` a frame until t = 60, then holds `reach`.
 float Spread(int32_t t, float growth, float reach) { return t < kFormationFrames ? growth * Real(t) : reach; }

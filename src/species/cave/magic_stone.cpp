@@ -2,6 +2,7 @@
 
 #include "core/effects.h"
 #include "core/game_codes.h"
+#include "core/saturate.h"
 #include "enemy/enemy_ids.h"
 #include "enemy/enemy_stats.h"
 #include "species/cave/enemy_child.h"
@@ -78,8 +79,6 @@ constexpr int32_t kFanCycle = 60;
 constexpr int32_t kRingPeriod[3] = {20, 15, 10};
 constexpr int32_t kRingCount[3] = {20, 30, 40};
 constexpr float kRingStep[3] = {18.0f, 12.0f, 9.0f};
-
-float Real(int32_t n) { return static_cast<float>(n); }
 
 }   // namespace
 
