@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "core/bullet.h"
 #include "core/common_textures.h"
 #include "core/effects.h"
 #include "core/field_globals.h"
@@ -76,6 +77,23 @@ protected:
     static int ActiveEnemyCount() {
         int n = 0;
         for (const Enemy& e : EnemyPool) n += e.active != 0 ? 1 : 0;
+        return n;
+    }
+    static int ActiveBullets() {
+        int n = 0;
+        for (const Bullet& b : EnemyBulletPool) n += b.active != 0 ? 1 : 0;
+        return n;
+    }
+    static std::vector<const Item*> ActiveItems(int32_t kind) {
+        std::vector<const Item*> items;
+        for (const Item& it : ItemPool)
+            if (it.active != 0 && it.kind == kind) items.push_back(&it);
+        return items;
+    }
+    static int ItemCount(int32_t kind) { return static_cast<int>(ActiveItems(kind).size()); }
+    static int ActiveEffects(int32_t type) {
+        int n = 0;
+        for (int i = 0; i < kEffectCount; ++i) n += EffectPool.active[i] != 0 && EffectPool.type[i] == type ? 1 : 0;
         return n;
     }
 

@@ -28,11 +28,6 @@ protected:
         EnemyPool[0].target = EnemyTargetPos;
         return EnemyPool[0];
     }
-    static int ActiveBullets() {
-        int n = 0;
-        for (const Bullet& b : EnemyBulletPool) n += b.active != 0 ? 1 : 0;
-        return n;
-    }
     // The update frames (0 = the first) on which bullets appeared, and how many each time.
     struct Volleys {
         std::vector<int> frames;

@@ -44,22 +44,11 @@ protected:
         EnemyFixture::TearDown();
     }
 
-    static std::vector<const Item*> ActiveItems(int32_t kind) {
-        std::vector<const Item*> items;
-        for (const Item& it : ItemPool)
-            if (it.active != 0 && it.kind == kind) items.push_back(&it);
-        return items;
-    }
     static std::vector<int32_t> ActiveEffectTypes() {
         std::vector<int32_t> types;
         for (int i = 0; i < kEffectCount; ++i)
             if (EffectPool.active[i] != 0) types.push_back(EffectPool.type[i]);
         return types;
-    }
-    static int ActiveBullets() {
-        int n = 0;
-        for (const Bullet& b : EnemyBulletPool) n += b.active != 0 ? 1 : 0;
-        return n;
     }
 
     KitHost host;

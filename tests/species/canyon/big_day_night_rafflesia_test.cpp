@@ -47,7 +47,7 @@ TEST_P(BigRafflesiaTimeline, UntouchedBossWithdrawsAfterTwoCyclesWithoutReward) 
     EXPECT_EQ(ActiveEffects(kEffectBossDeath), 1);
     EXPECT_EQ(BaseScore, 0);
     EXPECT_EQ(FirstScorePopup(), nullptr);
-    EXPECT_EQ(ActiveItems(kItemExperience) + ActiveItems(kItemBigExperience), 0);
+    EXPECT_EQ(ItemCount(kItemExperience) + ItemCount(kItemBigExperience), 0);
 }
 
 // From a third of its HP: one cancel, 121 frames of explosions, two rage
@@ -102,7 +102,7 @@ TEST_P(BigRafflesiaTimeline, RagesAtTheThresholdAndWithdrawsAfterTwoRagePhases) 
     EXPECT_EQ(e.active, 0);
     EXPECT_EQ(ActiveEffects(kEffectBossDeath), 1);
     EXPECT_EQ(BaseScore, scoreAfterCancel);
-    EXPECT_EQ(ActiveItems(kItemExperience) + ActiveItems(kItemBigExperience), 0);
+    EXPECT_EQ(ItemCount(kItemExperience) + ItemCount(kItemBigExperience), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(CanyonBosses, BigRafflesiaTimeline,
@@ -135,14 +135,14 @@ TEST_F(BigRafflesiaDeath, ChainCancelsEveryFrameAndScattersByDifficulty) {
         }
         EXPECT_GE(MagnetTimer, 1);
         EXPECT_EQ(ActiveEffects(kEffectRisingExplosion), 45);
-        EXPECT_EQ(ActiveItems(kItemBigExperience), 0);
+        EXPECT_EQ(ItemCount(kItemBigExperience), 0);
         PlaceStillBullet();
         UpdateEnemies();
         EXPECT_EQ(e.active, 0);
         EXPECT_EQ(ActiveBullets(), 0);
         EXPECT_EQ(ActiveEffects(kEffectBossDeath), 1);
-        EXPECT_EQ(ActiveItems(kItemBigExperience), row.bigOrbs) << row.difficulty;
-        EXPECT_EQ(ActiveItems(kItemExperience), row.orbs) << row.difficulty;
+        EXPECT_EQ(ItemCount(kItemBigExperience), row.bigOrbs) << row.difficulty;
+        EXPECT_EQ(ItemCount(kItemExperience), row.orbs) << row.difficulty;
         // 121 cancelled small bullets at 10 each, and the reward.
         EXPECT_EQ(BaseScore, 121 * 10 + 60000);
         bool rewardPopup = false;

@@ -25,17 +25,6 @@ protected:
     static Enemy& Spawn(int32_t species, int32_t variant, float x, float y, int32_t route, int32_t grade) {
         return SpawnFlyer(species, variant, x, y, route, grade);
     }
-    static std::vector<const Item*> ActiveItems(int32_t kind) {
-        std::vector<const Item*> items;
-        for (const Item& it : ItemPool)
-            if (it.active != 0 && it.kind == kind) items.push_back(&it);
-        return items;
-    }
-    static int ActiveEffects(int32_t type) {
-        int n = 0;
-        for (int i = 0; i < kEffectCount; ++i) n += EffectPool.active[i] != 0 && EffectPool.type[i] == type ? 1 : 0;
-        return n;
-    }
     // A ring of `count` experience orbs from angle 0, `step` apart.
     static void ExpectExperienceRing(int count, float step) {
         const std::vector<const Item*> ring = ActiveItems(kItemExperience);

@@ -34,17 +34,6 @@ protected:
             if (b.active != 0) bullets.push_back(&b);
         return bullets;
     }
-    static std::vector<const Item*> ActiveItems(int32_t kind) {
-        std::vector<const Item*> items;
-        for (const Item& it : ItemPool)
-            if (it.active != 0 && it.kind == kind) items.push_back(&it);
-        return items;
-    }
-    static int ActiveEffects(int32_t type) {
-        int n = 0;
-        for (int i = 0; i < kEffectCount; ++i) n += EffectPool.active[i] != 0 && EffectPool.type[i] == type ? 1 : 0;
-        return n;
-    }
     static int LiveSatellites() {
         int n = 0;
         for (const EnemyChild& c : EnemyChildPool) n += c.active != 0 ? 1 : 0;

@@ -32,20 +32,4 @@ protected:
         SpawnEnemy(species, variant, x, y, route, grade);
         return EnemyPool[0];
     }
-    static int ActiveBullets() {
-        int n = 0;
-        for (const Bullet& b : EnemyBulletPool) n += b.active != 0 ? 1 : 0;
-        return n;
-    }
-    static std::vector<const Item*> ActiveItems(int32_t kind) {
-        std::vector<const Item*> items;
-        for (const Item& it : ItemPool)
-            if (it.active != 0 && it.kind == kind) items.push_back(&it);
-        return items;
-    }
-    static int ActiveEffects(int32_t type) {
-        int n = 0;
-        for (int i = 0; i < kEffectCount; ++i) n += EffectPool.active[i] != 0 && EffectPool.type[i] == type ? 1 : 0;
-        return n;
-    }
 };

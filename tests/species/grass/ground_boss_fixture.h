@@ -38,21 +38,6 @@ protected:
         e.EnterPhase(phase, duration);
         return e;
     }
-    static int ActiveBullets() {
-        int n = 0;
-        for (const Bullet& b : EnemyBulletPool) n += b.active != 0 ? 1 : 0;
-        return n;
-    }
-    static int ActiveItems(int32_t kind) {
-        int n = 0;
-        for (const Item& it : ItemPool) n += it.active != 0 && it.kind == kind ? 1 : 0;
-        return n;
-    }
-    static int ActiveEffects(int32_t type) {
-        int n = 0;
-        for (int i = 0; i < kEffectCount; ++i) n += EffectPool.active[i] != 0 && EffectPool.type[i] == type ? 1 : 0;
-        return n;
-    }
     // Runs `frames` frames; the number of them on which bullets appeared.
     static int VolleyFrames(int frames, int* bullets = nullptr) {
         int volleys = 0;

@@ -66,7 +66,7 @@ TEST_P(GroundBossTest, UntouchedItCyclesThreeTimesThenEscapesWithoutReward) {
     EXPECT_EQ(frame, 3595 + climb);
     EXPECT_EQ(e.active, 0);
     EXPECT_EQ(BaseScore, 0);
-    EXPECT_EQ(ActiveItems(kItemBigExperience), 0);
+    EXPECT_EQ(ItemCount(kItemBigExperience), 0);
     EXPECT_EQ(ActiveEffects(kEffectMidBossDeath), 0);
 }
 
@@ -214,8 +214,8 @@ TEST_P(GroundBossTest, DeathExplodesFor150FramesRestsAndPaysOnThe181st) {
                 }
             }
             EXPECT_EQ(explosions, 50);
-            EXPECT_EQ(ActiveItems(kItemExperience), 50);
-            EXPECT_EQ(ActiveItems(kItemBigExperience), 0);
+            EXPECT_EQ(ItemCount(kItemExperience), 50);
+            EXPECT_EQ(ItemCount(kItemBigExperience), 0);
 
             if (effectsFull)
                 while (PlaceEffect(kEffectSlash, 0.0f, 0.0f, 0.0f) >= 0) {
