@@ -52,6 +52,24 @@ void AdvanceScroll(FieldState& state) {
 
 int32_t FieldOver() { return TransitionFadeReached(kFadeFieldEnd) ? 1 : 0; }
 
+// The mid-boss or boss that holds the counter at frame t: the last of its
+// species alive in its window; -1 outside the windows or once it is gone.
+int32_t TimelineHolder(const FieldTimeline& f, int32_t t) {
+    if (InWindow(t, f.midBossFrame)) return LastActiveOf(f.midBossSpecies);
+    if (InWindow(t, f.bossFrame)) return LastActiveOf(f.bossSpecies);
+    return -1;
+}
+
+// Each cave window tests only its own boss; the first form's window overlaps
+// the stone's, so the first form holds from the frame after the stone's.
+int32_t CaveHolder(int32_t t) {
+    if (InWindow(t, kCaveBigElementFrame)) return LastActiveOf(kSpeciesBigElement);
+    if (InWindow(t, kCaveMagicStoneFrame)) return LastActiveOf(kSpeciesMagicStone);
+    if (InWindow(t, kCaveFirstFormFrame) || InWindow(t, kCaveSecondFormFrame))
+        return LastActiveOf(kSpeciesGrandMagicStone);
+    return -1;
+}
+
 int32_t RunTimeline(const FieldTimeline& f, FieldState& state, const SpawnSchedule& route1,
                     const SpawnSchedule& route2, const SpawnSchedule& route3) {
     const int32_t t = state.frame;
@@ -67,10 +85,9 @@ int32_t RunTimeline(const FieldTimeline& f, FieldState& state, const SpawnSchedu
 
     AdvanceScroll(state);
 
-    const bool midHeld = InWindow(t, f.midBossFrame) && LastActiveOf(f.midBossSpecies) >= 0;
-    const bool bossHeld = InWindow(t, f.bossFrame) && LastActiveOf(f.bossSpecies) >= 0;
-    if (!midHeld && !bossHeld) state.frame = t + 1;
-    if (bossHeld && f.bossBrakesScroll && state.scrollSpeed > 0.0f) {
+    const int32_t holder = TimelineHolder(f, t);
+    if (holder < 0) state.frame = t + 1;
+    if (holder >= 0 && InWindow(t, f.bossFrame) && f.bossBrakesScroll && state.scrollSpeed > 0.0f) {
         state.scrollSpeed -= kScrollBrake;
         if (state.scrollSpeed <= 0.0f) state.scrollSpeed = 0.0f;
     }
@@ -107,6 +124,12 @@ int32_t FieldCanyonNight::Update() {
     return RunTimeline(kCanyonNight, FieldCanyonNightState, ScheduleRoute1, ScheduleRoute2, ScheduleRoute3);
 }
 
+int32_t FieldGrassDay::Holder() { return TimelineHolder(kGrassDay, FieldGrassDayState.frame); }
+int32_t FieldGrassNight::Holder() { return TimelineHolder(kGrassNight, FieldGrassNightState.frame); }
+int32_t FieldCanyonDay::Holder() { return TimelineHolder(kCanyonDay, FieldCanyonDayState.frame); }
+int32_t FieldCanyonNight::Holder() { return TimelineHolder(kCanyonNight, FieldCanyonNightState.frame); }
+int32_t FieldCave::Holder() { return CaveHolder(FieldCaveState.frame); }
+
 // The cave has one schedule and no route choice; at Difficulty 3 the final
 // boss rises where the stone was last seen, and its second form where the
 // first fell.
@@ -126,18 +149,10 @@ int32_t FieldCave::Update() {
 
     AdvanceScroll(state);
 
-    // Each window tests only its own boss; the first form's window overlaps
-    // the stone's, so the first form holds from the frame after the stone's.
-    int32_t holder = -1;
-    if (InWindow(t, kCaveBigElementFrame)) {
-        holder = LastActiveOf(kSpeciesBigElement);
-    } else if (InWindow(t, kCaveMagicStoneFrame)) {
-        holder = LastActiveOf(kSpeciesMagicStone);
-        if (holder >= 0) state.bossPosition = GetEnemyPosition(holder);
-    } else if (InWindow(t, kCaveFirstFormFrame) || InWindow(t, kCaveSecondFormFrame)) {
-        holder = LastActiveOf(kSpeciesGrandMagicStone);
-        if (holder >= 0) state.bossPosition = GetEnemyPosition(holder);
-    }
+    // The stone and the final boss are followed while they hold; the
+    // BigElement is not.
+    const int32_t holder = CaveHolder(t);
+    if (holder >= 0 && !InWindow(t, kCaveBigElementFrame)) state.bossPosition = GetEnemyPosition(holder);
     if (holder < 0) state.frame = t + 1;
     return FieldOver();
 }

@@ -5,6 +5,7 @@
 
 #include "core/item.h"
 #include "enemy/enemy_gauge.h"
+#include "field/field_dispatch.h"
 #include "field/field_state.h"
 #include "field/fields.h"
 #include "field_test_support.h"
@@ -381,6 +382,26 @@ TEST_F(CaveTimeline, FinalBossRisesWhereTheStoneAndThenItsFirstFormWereLastSeen)
     EXPECT_EQ(Spawns().back().variant, 1);
     EXPECT_EQ(Spawns().back().x, 420.0f);
     EXPECT_EQ(Spawns().back().y, 260.0f);
+}
+
+// The soak asks which enemy holds a field's counter.
+TEST_F(CaveTimeline, HolderIsTheBossAliveInTheWindowOfThePresentFrame) {
+    FieldGrassDayState.frame = 1801;
+    Plant(kSpeciesBigMoth);
+    EXPECT_EQ(FieldHolder(1), -1);   // another species
+    const int butterfly = Plant(kSpeciesBigButterFly);
+    EXPECT_EQ(FieldHolder(1), butterfly);
+    FieldGrassDayState.frame = 1812;
+    EXPECT_EQ(FieldHolder(1), -1);
+
+    FieldCaveState.frame = 7212;
+    const int stone = Plant(kSpeciesMagicStone);
+    EXPECT_EQ(FieldHolder(5), -1);   // past the stone's window
+    const int boss = Plant(kSpeciesGrandMagicStone);
+    EXPECT_EQ(FieldHolder(5), boss);
+    FieldCaveState.frame = 7205;
+    EXPECT_EQ(FieldHolder(5), stone);
+    EXPECT_EQ(FieldHolder(6), -1);
 }
 
 }  // namespace
