@@ -20,6 +20,10 @@ constexpr FieldTimeline kCanyonDay{3, 2700, kSpeciesEagle, 2790, 2910, 5400, kSp
 constexpr FieldTimeline kCanyonNight{4, 2700, kSpeciesBat, 2790, 2910, 5400, kSpeciesBigNightRafflesia, 5550, 5910, 2, true};
 
 constexpr float kBackgroundHeight = 720.0f;
+// Where the final boss rises when no position of the last boss on the screen
+// is on record: the point the broken stone drifts to.
+constexpr float kFinalBossFallbackX = 640.0f;
+constexpr float kFinalBossFallbackY = 160.0f;
 
 bool InWindow(int32_t t, int32_t spawnFrame) {
     return t >= spawnFrame + 1 && t <= spawnFrame + kHoldWindowLength;
@@ -68,6 +72,16 @@ int32_t CaveHolder(int32_t t) {
     if (InWindow(t, kCaveFirstFormFrame) || InWindow(t, kCaveSecondFormFrame))
         return LastActiveOf(kSpeciesGrandMagicStone);
     return -1;
+}
+
+// The final boss rises where the last boss was seen, as long as that is on
+// the screen between the panels; a record from nowhere (the stone lost to a
+// full pool before anything was seen, or one left over from another play)
+// would put it out of every lance's reach, so it rises where the broken stone
+// drifts to instead.
+Vec3 FinalBossRisePoint(const Vec3& recorded) {
+    if (InsideBonusArea(recorded.x, recorded.y)) return recorded;
+    return Vec3{kFinalBossFallbackX, kFinalBossFallbackY, 0.0f};
 }
 
 int32_t RunTimeline(const FieldTimeline& f, FieldState& state, const SpawnSchedule& route1,
@@ -132,7 +146,7 @@ int32_t FieldCave::Holder() { return CaveHolder(FieldCaveState.frame); }
 
 // The cave has one schedule and no route choice; at Difficulty 3 the final
 // boss rises where the stone was last seen, and its second form where the
-// first fell.
+// first fell, each on the screen (FinalBossRisePoint).
 int32_t FieldCave::Update() {
     CaveFieldState& state = FieldCaveState;
     const int32_t t = state.frame;
@@ -140,10 +154,9 @@ int32_t FieldCave::Update() {
 
     if (t == kCaveBigElementFrame) SpawnBoss(t, kSpeciesBigElement, 0, kMidBossX, kMidBossY, 3);
     if (t == kCaveMagicStoneFrame) SpawnBoss(t, kSpeciesMagicStone, 0, kMidBossX, kMidBossY, 3);
-    if (Difficulty == 3 && t == kCaveFirstFormFrame)
-        SpawnBoss(t, kSpeciesGrandMagicStone, 0, state.bossPosition.x, state.bossPosition.y, 3);
-    if (Difficulty == 3 && t == kCaveSecondFormFrame)
-        SpawnBoss(t, kSpeciesGrandMagicStone, 1, state.bossPosition.x, state.bossPosition.y, 3);
+    const Vec3 rise = FinalBossRisePoint(state.bossPosition);
+    if (Difficulty == 3 && t == kCaveFirstFormFrame) SpawnBoss(t, kSpeciesGrandMagicStone, 0, rise.x, rise.y, 3);
+    if (Difficulty == 3 && t == kCaveSecondFormFrame) SpawnBoss(t, kSpeciesGrandMagicStone, 1, rise.x, rise.y, 3);
     if (t == kCaveResultFrame) ShowResult(state, 5);
     if (t == kCaveFadeFrame) BeginTransitionFade(kFadeFieldEnd);
 
