@@ -8,6 +8,10 @@
 #include "core/high_score.h"
 #include "core/player.h"
 #include "core/result.h"
+#include "enemy/enemy.h"
+#include "enemy/enemy_ids.h"
+#include "field/field_dispatch.h"
+#include "field/field_state.h"
 #include "support/high_score_file.h"
 
 using testsupport::PoolCensus;
@@ -24,6 +28,59 @@ std::string SoakChecks::CheckPools(const PoolCensus& census) {
     if (fault.empty()) fault = testsupport::FirstNonFinitePosition();
     if (!fault.empty()) return fault + " (not finite or out of range)";
     return {};
+}
+
+namespace {
+
+// The enemies that can hold a timeline's counter, by name.
+const char* HolderName(int32_t species) {
+    switch (species) {
+        case kSpeciesBigButterFly: return "BigButterFly";
+        case kSpeciesScorpion: return "Scorpion";
+        case kSpeciesBigMoth: return "BigMoth";
+        case kSpeciesSpider: return "Spider";
+        case kSpeciesEagle: return "Eagle";
+        case kSpeciesBigDayRafflesia: return "BigDayRafflesia";
+        case kSpeciesBat: return "Bat";
+        case kSpeciesBigNightRafflesia: return "BigNightRafflesia";
+        case kSpeciesBigElement: return "BigElement";
+        case kSpeciesMagicStone: return "MagicStone";
+        case kSpeciesGrandMagicStone: return "GrandMagicStone";
+        default: return "an enemy";
+    }
+}
+
+std::string DescribeHolder(int32_t slot) {
+    if (slot < 0) return "no enemy holds it";
+    const Enemy& e = EnemyPool[slot];
+    char text[160];
+    std::snprintf(text, sizeof text, "held by %s (species %d, slot %d) at (%.1f, %.1f) with %d HP",
+                  HolderName(e.species), e.species, slot, static_cast<double>(e.x), static_cast<double>(e.y),
+                  e.status.hp);
+    return text;
+}
+
+}  // namespace
+
+// A field whose counter stands still while the knight cannot be hurt waits
+// for a boss nothing can reach; a knight who can be hurt ends such a field by
+// falling, so his stretches are not counted.
+std::string SoakChecks::CheckProgress(int32_t scene) {
+    const FieldState* state = scene == kScenePlay && ThePlayer.invincible != 0 ? FieldStateFor(CurrentField) : nullptr;
+    if (state == nullptr) {
+        standstill_ = Standstill{};
+        return {};
+    }
+    if (CurrentField != standstill_.field || state->frame != standstill_.counter) {
+        standstill_ = Standstill{CurrentField, state->frame, 0};
+        return {};
+    }
+    ++standstill_.frames;
+    if (standstill_.frames > longestStandstill_.frames) longestStandstill_ = standstill_;
+    if (standstill_.frames < kStandstillFrames) return {};
+    return "the timeline of field " + std::to_string(CurrentField) + " has stood at counter " +
+           std::to_string(state->frame) + " for " + std::to_string(standstill_.frames) +
+           " frames with the knight untouchable, " + DescribeHolder(FieldHolder(CurrentField));
 }
 
 std::string SoakChecks::CheckHighScoreFile() {
@@ -87,6 +144,8 @@ std::string SoakChecks::AfterFrame(const Game& game, int32_t sceneBefore) {
                 return std::string(testsupport::PoolName(pool)) + " still hold " + std::to_string(census.live[pool]) +
                        " after the field";
     }
+    fault = CheckProgress(scene);
+    if (!fault.empty()) return fault;
     return CheckHighScoreFile();
 }
 
@@ -112,6 +171,10 @@ void SoakChecks::Print() const {
         std::printf("  %d: %ld/%ld/%ld", field, fieldEntries_[field][1], fieldEntries_[field][2],
                     fieldEntries_[field][3]);
     std::printf("\nfields cleared %ld, knight fallen %ld times\n", fieldsCleared_, knightFalls_);
+    std::printf("longest standstill of a timeline with the knight untouchable: %ld frames", longestStandstill_.frames);
+    if (longestStandstill_.frames > 0)
+        std::printf(" (field %d at counter %d)", longestStandstill_.field, longestStandstill_.counter);
+    std::printf("\n");
     std::printf("best scores: %d %d %d %d %d\n", bestScores_[0], bestScores_[1], bestScores_[2], bestScores_[3],
                 bestScores_[4]);
     std::printf("pool peaks:");

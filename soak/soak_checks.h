@@ -15,11 +15,13 @@ public:
     // a pool holding more than its size or an unsound enemy draw list, a live
     // object at a NaN or infinite position, a pool not empty once a field is
     // over, a high-score file that does not parse, does not hold the best
-    // scores in memory, or lost a best score.
+    // scores in memory, or lost a best score, or a field's timeline that
+    // has stood still for kStandstillFrames while the knight was untouchable.
     std::string AfterFrame(const Game& game, int32_t sceneBefore);
 
     // The report: frames per scene, scenes entered, fields by difficulty,
-    // clears and falls, endings, the pools' peaks and the best scores.
+    // clears and falls, endings, the longest standstill of a timeline, the
+    // pools' peaks and the best scores.
     void Print() const;
     // Empty when every scene (but quit) and every field was entered; else
     // names the first that was not.
@@ -27,11 +29,27 @@ public:
 
     // Scene codes run 1..6.
     static constexpr int kSceneSlots = 7;
+    // Ten minutes of play. A weak knight who cannot be hurt and keeps firing
+    // can take most of that over a final boss of 100000 HP; a boss out of
+    // his reach holds the timeline for good.
+    static constexpr long kStandstillFrames = 36000;
 
 private:
     std::string CheckPools(const testsupport::PoolCensus& census);
     std::string CheckHighScoreFile();
     void CountSceneChange(int32_t from, int32_t to);
+    std::string CheckProgress(int32_t scene);
+
+    // The current field's counter and for how many frames after the first
+    // it has stood at that value with the knight untouchable (field 0: not
+    // in such a stretch).
+    struct Standstill {
+        int32_t field = 0;
+        int32_t counter = 0;
+        long frames = 0;
+    };
+    Standstill standstill_;
+    Standstill longestStandstill_;
 
     long sceneFrames_[kSceneSlots] = {};
     long sceneEntries_[kSceneSlots] = {0, 1};  // the run starts on the title

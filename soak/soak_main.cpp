@@ -44,13 +44,17 @@ const char kHelp[] =
     "\n"
     "After every frame it checks that no pool holds more than its size and\n"
     "the enemies' draw list is sound, that no live object stands at a NaN or\n"
-    "infinite position, that every pool is empty once a field is over, and\n"
-    "that the high-score file parses, holds the game's best scores and never\n"
-    "loses one. It prints the frames per second, the peak resident memory and\n"
-    "what the run visited, and exits with status 1 at the first broken check\n"
-    "(naming the frame), 2 on a bad command line. With --expect-every-scene a\n"
-    "run that never entered the title, map, play, credits or ending, or one of\n"
-    "the five fields, also fails.\n";
+    "infinite position, that every pool is empty once a field is over, that\n"
+    "the high-score file parses, holds the game's best scores and never loses\n"
+    "one, and that the run moves on: a field whose timeline counter stands\n"
+    "still for 36000 frames (ten minutes of play) while the knight is\n"
+    "untouchable is waiting for a boss he cannot reach, and the run fails,\n"
+    "naming the field, the counter and the holding enemy's species, position\n"
+    "and HP. It prints the frames per second, the peak resident memory, what\n"
+    "the run visited and its longest standstill, and exits with status 1 at\n"
+    "the first broken check (naming the frame), 2 on a bad command line. With\n"
+    "--expect-every-scene a run that never entered the title, map, play,\n"
+    "credits or ending, or one of the five fields, also fails.\n";
 
 struct Options {
     long frames = kDefaultFrames;

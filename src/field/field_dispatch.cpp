@@ -21,6 +21,17 @@ int32_t RunFieldScript(int32_t fieldId) {
 
 }  // namespace
 
+int32_t FieldHolder(int32_t fieldId) {
+    switch (fieldId) {
+        case 1: return FieldGrassDay::Holder();
+        case 2: return FieldGrassNight::Holder();
+        case 3: return FieldCanyonDay::Holder();
+        case 4: return FieldCanyonNight::Holder();
+        case 5: return FieldCave::Holder();
+        default: return -1;
+    }
+}
+
 FieldState* FieldStateFor(int32_t fieldId) {
     switch (fieldId) {
         case 1: return &FieldGrassDayState;

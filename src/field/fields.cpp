@@ -20,6 +20,10 @@ constexpr FieldTimeline kCanyonDay{3, 2700, kSpeciesEagle, 2790, 2910, 5400, kSp
 constexpr FieldTimeline kCanyonNight{4, 2700, kSpeciesBat, 2790, 2910, 5400, kSpeciesBigNightRafflesia, 5550, 5910, 2, true};
 
 constexpr float kBackgroundHeight = 720.0f;
+// Where the final boss rises when no position of the last boss on the screen
+// is on record: the point the broken stone drifts to.
+constexpr float kFinalBossFallbackX = 640.0f;
+constexpr float kFinalBossFallbackY = 160.0f;
 
 bool InWindow(int32_t t, int32_t spawnFrame) {
     return t >= spawnFrame + 1 && t <= spawnFrame + kHoldWindowLength;
@@ -52,6 +56,34 @@ void AdvanceScroll(FieldState& state) {
 
 int32_t FieldOver() { return TransitionFadeReached(kFadeFieldEnd) ? 1 : 0; }
 
+// The mid-boss or boss that holds the counter at frame t: the last of its
+// species alive in its window; -1 outside the windows or once it is gone.
+int32_t TimelineHolder(const FieldTimeline& f, int32_t t) {
+    if (InWindow(t, f.midBossFrame)) return LastActiveOf(f.midBossSpecies);
+    if (InWindow(t, f.bossFrame)) return LastActiveOf(f.bossSpecies);
+    return -1;
+}
+
+// Each cave window tests only its own boss; the first form's window overlaps
+// the stone's, so the first form holds from the frame after the stone's.
+int32_t CaveHolder(int32_t t) {
+    if (InWindow(t, kCaveBigElementFrame)) return LastActiveOf(kSpeciesBigElement);
+    if (InWindow(t, kCaveMagicStoneFrame)) return LastActiveOf(kSpeciesMagicStone);
+    if (InWindow(t, kCaveFirstFormFrame) || InWindow(t, kCaveSecondFormFrame))
+        return LastActiveOf(kSpeciesGrandMagicStone);
+    return -1;
+}
+
+// The final boss rises where the last boss was seen, as long as that is on
+// the screen between the panels; a record from nowhere (the stone lost to a
+// full pool before anything was seen, or one left over from another play)
+// would put it out of every lance's reach, so it rises where the broken stone
+// drifts to instead.
+Vec3 FinalBossRisePoint(const Vec3& recorded) {
+    if (InsideBonusArea(recorded.x, recorded.y)) return recorded;
+    return Vec3{kFinalBossFallbackX, kFinalBossFallbackY, 0.0f};
+}
+
 int32_t RunTimeline(const FieldTimeline& f, FieldState& state, const SpawnSchedule& route1,
                     const SpawnSchedule& route2, const SpawnSchedule& route3) {
     const int32_t t = state.frame;
@@ -67,10 +99,9 @@ int32_t RunTimeline(const FieldTimeline& f, FieldState& state, const SpawnSchedu
 
     AdvanceScroll(state);
 
-    const bool midHeld = InWindow(t, f.midBossFrame) && LastActiveOf(f.midBossSpecies) >= 0;
-    const bool bossHeld = InWindow(t, f.bossFrame) && LastActiveOf(f.bossSpecies) >= 0;
-    if (!midHeld && !bossHeld) state.frame = t + 1;
-    if (bossHeld && f.bossBrakesScroll && state.scrollSpeed > 0.0f) {
+    const int32_t holder = TimelineHolder(f, t);
+    if (holder < 0) state.frame = t + 1;
+    if (holder >= 0 && InWindow(t, f.bossFrame) && f.bossBrakesScroll && state.scrollSpeed > 0.0f) {
         state.scrollSpeed -= kScrollBrake;
         if (state.scrollSpeed <= 0.0f) state.scrollSpeed = 0.0f;
     }
@@ -107,9 +138,15 @@ int32_t FieldCanyonNight::Update() {
     return RunTimeline(kCanyonNight, FieldCanyonNightState, ScheduleRoute1, ScheduleRoute2, ScheduleRoute3);
 }
 
+int32_t FieldGrassDay::Holder() { return TimelineHolder(kGrassDay, FieldGrassDayState.frame); }
+int32_t FieldGrassNight::Holder() { return TimelineHolder(kGrassNight, FieldGrassNightState.frame); }
+int32_t FieldCanyonDay::Holder() { return TimelineHolder(kCanyonDay, FieldCanyonDayState.frame); }
+int32_t FieldCanyonNight::Holder() { return TimelineHolder(kCanyonNight, FieldCanyonNightState.frame); }
+int32_t FieldCave::Holder() { return CaveHolder(FieldCaveState.frame); }
+
 // The cave has one schedule and no route choice; at Difficulty 3 the final
 // boss rises where the stone was last seen, and its second form where the
-// first fell.
+// first fell, each on the screen (FinalBossRisePoint).
 int32_t FieldCave::Update() {
     CaveFieldState& state = FieldCaveState;
     const int32_t t = state.frame;
@@ -117,27 +154,18 @@ int32_t FieldCave::Update() {
 
     if (t == kCaveBigElementFrame) SpawnBoss(t, kSpeciesBigElement, 0, kMidBossX, kMidBossY, 3);
     if (t == kCaveMagicStoneFrame) SpawnBoss(t, kSpeciesMagicStone, 0, kMidBossX, kMidBossY, 3);
-    if (Difficulty == 3 && t == kCaveFirstFormFrame)
-        SpawnBoss(t, kSpeciesGrandMagicStone, 0, state.bossPosition.x, state.bossPosition.y, 3);
-    if (Difficulty == 3 && t == kCaveSecondFormFrame)
-        SpawnBoss(t, kSpeciesGrandMagicStone, 1, state.bossPosition.x, state.bossPosition.y, 3);
+    const Vec3 rise = FinalBossRisePoint(state.bossPosition);
+    if (Difficulty == 3 && t == kCaveFirstFormFrame) SpawnBoss(t, kSpeciesGrandMagicStone, 0, rise.x, rise.y, 3);
+    if (Difficulty == 3 && t == kCaveSecondFormFrame) SpawnBoss(t, kSpeciesGrandMagicStone, 1, rise.x, rise.y, 3);
     if (t == kCaveResultFrame) ShowResult(state, 5);
     if (t == kCaveFadeFrame) BeginTransitionFade(kFadeFieldEnd);
 
     AdvanceScroll(state);
 
-    // Each window tests only its own boss; the first form's window overlaps
-    // the stone's, so the first form holds from the frame after the stone's.
-    int32_t holder = -1;
-    if (InWindow(t, kCaveBigElementFrame)) {
-        holder = LastActiveOf(kSpeciesBigElement);
-    } else if (InWindow(t, kCaveMagicStoneFrame)) {
-        holder = LastActiveOf(kSpeciesMagicStone);
-        if (holder >= 0) state.bossPosition = GetEnemyPosition(holder);
-    } else if (InWindow(t, kCaveFirstFormFrame) || InWindow(t, kCaveSecondFormFrame)) {
-        holder = LastActiveOf(kSpeciesGrandMagicStone);
-        if (holder >= 0) state.bossPosition = GetEnemyPosition(holder);
-    }
+    // The stone and the final boss are followed while they hold; the
+    // BigElement is not.
+    const int32_t holder = CaveHolder(t);
+    if (holder >= 0 && !InWindow(t, kCaveBigElementFrame)) state.bossPosition = GetEnemyPosition(holder);
     if (holder < 0) state.frame = t + 1;
     return FieldOver();
 }

@@ -1,7 +1,9 @@
 #pragma once
 // The five field timelines: Update runs one frame (1 once the field is over),
-// Draw draws the scrolling background and the white flash. Each field keeps
-// its spawn schedules beside it, one per route (the cave has one).
+// Draw draws the scrolling background and the white flash, Holder names the
+// enemy slot that holds the counter at its present frame (-1: none holds it).
+// Each field keeps its spawn schedules beside it, one per route (the cave has
+// one).
 #include <cstdint>
 
 struct SpawnSchedule;
@@ -9,6 +11,7 @@ struct SpawnSchedule;
 struct FieldGrassDay {
     static int32_t Update();
     static void Draw();
+    static int32_t Holder();
     static const SpawnSchedule ScheduleRoute1;
     static const SpawnSchedule ScheduleRoute2;
     static const SpawnSchedule ScheduleRoute3;
@@ -16,6 +19,7 @@ struct FieldGrassDay {
 struct FieldGrassNight {
     static int32_t Update();
     static void Draw();
+    static int32_t Holder();
     static const SpawnSchedule ScheduleRoute1;
     static const SpawnSchedule ScheduleRoute2;
     static const SpawnSchedule ScheduleRoute3;
@@ -23,6 +27,7 @@ struct FieldGrassNight {
 struct FieldCanyonDay {
     static int32_t Update();
     static void Draw();
+    static int32_t Holder();
     static const SpawnSchedule ScheduleRoute1;
     static const SpawnSchedule ScheduleRoute2;
     static const SpawnSchedule ScheduleRoute3;
@@ -30,6 +35,7 @@ struct FieldCanyonDay {
 struct FieldCanyonNight {
     static int32_t Update();
     static void Draw();
+    static int32_t Holder();
     static const SpawnSchedule ScheduleRoute1;
     static const SpawnSchedule ScheduleRoute2;
     static const SpawnSchedule ScheduleRoute3;
@@ -37,6 +43,7 @@ struct FieldCanyonNight {
 struct FieldCave {
     static int32_t Update();
     static void Draw();
+    static int32_t Holder();
     static const SpawnSchedule Schedule;
 };
 

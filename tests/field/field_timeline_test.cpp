@@ -5,6 +5,7 @@
 
 #include "core/item.h"
 #include "enemy/enemy_gauge.h"
+#include "field/field_dispatch.h"
 #include "field/field_state.h"
 #include "field/fields.h"
 #include "field_test_support.h"
@@ -381,6 +382,58 @@ TEST_F(CaveTimeline, FinalBossRisesWhereTheStoneAndThenItsFirstFormWereLastSeen)
     EXPECT_EQ(Spawns().back().variant, 1);
     EXPECT_EQ(Spawns().back().x, 420.0f);
     EXPECT_EQ(Spawns().back().y, 260.0f);
+}
+
+// At 7200 the pool is full: the stone is lost and nothing of it is seen. The
+// record holds no point on the screen (here the start value), so the final
+// boss rises where the broken stone drifts to; so does its second form when
+// the first was last seen under the left panel.
+TEST_F(CaveTimeline, FinalBossRisesOnTheScreenWhenNoPositionOnItIsRecorded) {
+    Difficulty = 3;
+    FieldCaveState.bossPosition = Vec3{};
+    FieldCaveState.frame = 7200;
+    for (int i = 0; i < kEnemyCount; ++i) Plant(kSpeciesElement);
+    FieldCave::Update();
+    EXPECT_FALSE(AnyActive(kSpeciesMagicStone));
+    RunTo<FieldCave>(FieldCaveState, 7206);
+    int first = -1;
+    for (int i = 0; i < kEnemyCount; ++i)
+        if (EnemyPool[i].active != 0 && EnemyPool[i].species == kSpeciesGrandMagicStone) first = i;
+    ASSERT_GE(first, 0);
+    EXPECT_EQ(EnemyPool[first].variant, 0);
+    EXPECT_EQ(EnemyPool[first].x, 640.0f);
+    EXPECT_EQ(EnemyPool[first].y, 160.0f);
+
+    RunTo<FieldCave>(FieldCaveState, 7212);
+    EnemyPool[first].x = 212.0f;
+    EnemyPool[first].y = 80.0f;
+    FieldCave::Update();
+    Retire(first);
+    RunTo<FieldCave>(FieldCaveState, 7221);
+    ASSERT_EQ(Spawns().back().species, kSpeciesGrandMagicStone);
+    EXPECT_EQ(Spawns().back().variant, 1);
+    EXPECT_EQ(Spawns().back().x, 640.0f);
+    EXPECT_EQ(Spawns().back().y, 160.0f);
+}
+
+// The soak asks which enemy holds a field's counter.
+TEST_F(CaveTimeline, HolderIsTheBossAliveInTheWindowOfThePresentFrame) {
+    FieldGrassDayState.frame = 1801;
+    Plant(kSpeciesBigMoth);
+    EXPECT_EQ(FieldHolder(1), -1);   // another species
+    const int butterfly = Plant(kSpeciesBigButterFly);
+    EXPECT_EQ(FieldHolder(1), butterfly);
+    FieldGrassDayState.frame = 1812;
+    EXPECT_EQ(FieldHolder(1), -1);
+
+    FieldCaveState.frame = 7212;
+    const int stone = Plant(kSpeciesMagicStone);
+    EXPECT_EQ(FieldHolder(5), -1);   // past the stone's window
+    const int boss = Plant(kSpeciesGrandMagicStone);
+    EXPECT_EQ(FieldHolder(5), boss);
+    FieldCaveState.frame = 7205;
+    EXPECT_EQ(FieldHolder(5), stone);
+    EXPECT_EQ(FieldHolder(6), -1);
 }
 
 }  // namespace
