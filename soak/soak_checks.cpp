@@ -1,5 +1,6 @@
 #include "soak_checks.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -64,15 +65,22 @@ std::string DescribeHolder(int32_t slot) {
 
 // A field whose counter stands still while the knight cannot be hurt waits
 // for a boss nothing can reach; a knight who can be hurt ends such a field by
-// falling, so his stretches are not counted.
+// falling, so his stretches are not counted. A holder that loses a tenth of
+// its max HP within the stretch is being fought: a long fight, not a stuck
+// one, so the stretch starts again (a boss out of the lances' reach loses at
+// most the odd skill hit).
 std::string SoakChecks::CheckProgress(int32_t scene) {
     const FieldState* state = scene == kScenePlay && ThePlayer.invincible != 0 ? FieldStateFor(CurrentField) : nullptr;
     if (state == nullptr) {
         standstill_ = Standstill{};
         return {};
     }
-    if (CurrentField != standstill_.field || state->frame != standstill_.counter) {
-        standstill_ = Standstill{CurrentField, state->frame, 0};
+    const int32_t holder = FieldHolder(CurrentField);
+    const int32_t holderHp = holder >= 0 ? EnemyPool[holder].status.hp : 0;
+    const int32_t tenth = holder >= 0 ? EnemyPool[holder].status.maxHp / 10 : 0;
+    const bool fought = holder >= 0 && standstill_.startHp - holderHp >= std::max(tenth, 1);
+    if (CurrentField != standstill_.field || state->frame != standstill_.counter || fought) {
+        standstill_ = Standstill{CurrentField, state->frame, 0, holderHp};
         return {};
     }
     ++standstill_.frames;
@@ -80,7 +88,7 @@ std::string SoakChecks::CheckProgress(int32_t scene) {
     if (standstill_.frames < kStandstillFrames) return {};
     return "the timeline of field " + std::to_string(CurrentField) + " has stood at counter " +
            std::to_string(state->frame) + " for " + std::to_string(standstill_.frames) +
-           " frames with the knight untouchable, " + DescribeHolder(FieldHolder(CurrentField));
+           " frames with the knight untouchable, " + DescribeHolder(holder);
 }
 
 std::string SoakChecks::CheckHighScoreFile() {

@@ -16,7 +16,8 @@ public:
     // object at a NaN or infinite position, a pool not empty once a field is
     // over, a high-score file that does not parse, does not hold the best
     // scores in memory, or lost a best score, or a field's timeline that
-    // has stood still for kStandstillFrames while the knight was untouchable.
+    // has stood still for kStandstillFrames while the knight was untouchable
+    // and its holding boss lost less than a tenth of its HP.
     std::string AfterFrame(const Game& game, int32_t sceneBefore);
 
     // The report: frames per scene, scenes entered, fields by difficulty,
@@ -29,9 +30,8 @@ public:
 
     // Scene codes run 1..6.
     static constexpr int kSceneSlots = 7;
-    // Ten minutes of play. A weak knight who cannot be hurt and keeps firing
-    // can take most of that over a final boss of 100000 HP; a boss out of
-    // his reach holds the timeline for good.
+    // Ten minutes of play in which the holding boss loses less than a tenth
+    // of its HP: a boss out of the knight's reach holds the timeline for good.
     static constexpr long kStandstillFrames = 36000;
 
 private:
@@ -41,12 +41,13 @@ private:
     std::string CheckProgress(int32_t scene);
 
     // The current field's counter and for how many frames after the first
-    // it has stood at that value with the knight untouchable (field 0: not
-    // in such a stretch).
+    // it has stood at that value with the knight untouchable, and the HP of
+    // its holder when the stretch began (field 0: not in such a stretch).
     struct Standstill {
         int32_t field = 0;
         int32_t counter = 0;
         long frames = 0;
+        int32_t startHp = 0;
     };
     Standstill standstill_;
     Standstill longestStandstill_;

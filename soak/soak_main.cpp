@@ -48,11 +48,12 @@ const char kHelp[] =
     "the high-score file parses, holds the game's best scores and never loses\n"
     "one, and that the run moves on: a field whose timeline counter stands\n"
     "still for 36000 frames (ten minutes of play) while the knight is\n"
-    "untouchable is waiting for a boss he cannot reach, and the run fails,\n"
-    "naming the field, the counter and the holding enemy's species, position\n"
-    "and HP. It prints the frames per second, the peak resident memory, what\n"
-    "the run visited and its longest standstill, and exits with status 1 at\n"
-    "the first broken check (naming the frame), 2 on a bad command line. With\n"
+    "untouchable and the boss holding it loses less than a tenth of its HP\n"
+    "is waiting for a boss he cannot reach, and the run fails, naming the\n"
+    "field, the counter and the holding enemy's species, position and HP.\n"
+    "It prints the frames per second, the peak resident memory, what the run\n"
+    "visited and its longest standstill, and exits with status 1 at the\n"
+    "first broken check (naming the frame), 2 on a bad command line. With\n"
     "--expect-every-scene a run that never entered the title, map, play,\n"
     "credits or ending, or one of the five fields, also fails.\n";
 
