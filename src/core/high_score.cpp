@@ -16,7 +16,6 @@ int32_t HighScoreTable[kFieldCount] = {};
 Texture* BonusTextTexture = nullptr;
 
 const char* const kHighScorePath = "Data/HighScore.txt";
-const char* const kHighScoreTempPath = "Data/HighScore.txt.tmp";
 HighScoreWriter HighScoreWrite = WriteHighScoreLines;
 
 namespace {
@@ -26,6 +25,9 @@ namespace {
 constexpr int kMaxLineLength = 32;
 // Five lines need far fewer bytes; the file is never read further than this.
 constexpr int kMaxFileBytes = 4096;
+// How long a save waits while another copy of the game saves before it goes on
+// without its turn: a field's end must never hang on it.
+constexpr int kSaveLockWaitMs = 2000;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
@@ -129,8 +131,8 @@ bool MergeStoredScores() {
 // the new one is complete; on any failure the old file stays as it was.
 void WriteHighScoreFile() {
     ReplaceFile(
-        kHighScorePath, kHighScoreTempPath,
-        [](std::FILE* file, const void*) { return HighScoreWrite(file, HighScoreTable, kFieldCount); }, nullptr);
+        kHighScorePath, [](std::FILE* file, const void*) { return HighScoreWrite(file, HighScoreTable, kFieldCount); },
+        nullptr);
 }
 
 }  // namespace
@@ -166,6 +168,11 @@ void SaveHighScore(int32_t fieldIndex) {
     const int32_t total = FieldTotal(NoHitBonus(fieldIndex + 1, HitsTakenCount));
     if (HighScoreTable[fieldIndex] >= total) return;
     HighScoreTable[fieldIndex] = total;
+    // Copies of the game running at once read, merge and write one after the
+    // other, so neither loses the other's best. Leftovers of a killed save are
+    // removed only in turn: unlocked, they may be another copy's work.
+    const FileLock turn(kHighScorePath, kSaveLockWaitMs);
+    if (turn.Held()) RemoveLeftoverTemporaries(kHighScorePath);
     if (MergeStoredScores()) WriteHighScoreFile();
 }
 
