@@ -1,6 +1,7 @@
 #include "core/high_score.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -93,11 +94,29 @@ private:
     bool cut_ = false;
 };
 
+// What ReadHighScoreFile returns instead of a count of lines.
+constexpr int kNoFile = -1;      // nothing there, or no regular file
+constexpr int kUnreadable = -2;  // something there that cannot be opened
+
+// A file that is there but cannot be read is named on stderr, with the reason,
+// the first time only: the game may save many times.
+void ReportUnreadable(int error) {
+    static bool reported = false;
+    if (reported) return;
+    reported = true;
+    std::fprintf(stderr, "HighScore: cannot read %s: %s\n", kHighScorePath, std::strerror(error));
+}
+
 // Reads the file's scores into `scores` in field order; returns how many lines
-// the file supplied, or -1 when there is no regular file to read.
+// the file supplied, kNoFile or kUnreadable.
 int ReadHighScoreFile(int32_t (&scores)[kFieldCount]) {
-    std::FILE* file = OpenRegularFile(kHighScorePath);
-    if (file == nullptr) return -1;
+    int error = 0;
+    std::FILE* file = OpenRegularFile(kHighScorePath, nullptr, &error);
+    if (file == nullptr && error != 0 && error != ENOENT) {
+        ReportUnreadable(error);
+        return kUnreadable;
+    }
+    if (file == nullptr) return kNoFile;
     LineReader reader(file);
     char text[kMaxLineLength + 1];
     int lines = 0;
@@ -119,6 +138,8 @@ void ReadHighScores() {
 bool MergeStoredScores() {
     int32_t stored[kFieldCount] = {};
     const int lines = ReadHighScoreFile(stored);
+    // Bests this copy cannot see are never written over.
+    if (lines == kUnreadable) return false;
     bool beaten = lines < kFieldCount;
     for (int i = 0; i < lines; ++i) {
         beaten = beaten || HighScoreTable[i] > stored[i];

@@ -81,11 +81,15 @@ bool WriteTemporary(int fd, mode_t mode, FileFiller fill, const void* context) {
 
 }   // namespace
 
-std::FILE* OpenRegularFile(const char* path, uint64_t* size) {
+std::FILE* OpenRegularFile(const char* path, uint64_t* size, int* openError) {
+    if (openError != nullptr) *openError = 0;
     if (path == nullptr) return nullptr;
     // Non-blocking, so that opening a pipe with no writer returns at once.
     const int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return nullptr;
+    if (fd < 0) {
+        if (openError != nullptr) *openError = errno;
+        return nullptr;
+    }
     struct stat st {};
     if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || fcntl(fd, F_SETFL, 0) != 0) {
         close(fd);

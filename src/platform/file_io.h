@@ -5,8 +5,10 @@
 
 // Opens `path` for binary reading only when it is a regular file: a pipe would
 // block start-up and a device may never end. Null otherwise. `size`, when
-// given, gets the file's size in bytes.
-std::FILE* OpenRegularFile(const char* path, uint64_t* size = nullptr);
+// given, gets the file's size in bytes; `openError`, when given, gets errno
+// when nothing at `path` could be opened at all (ENOENT when nothing is
+// there), else 0.
+std::FILE* OpenRegularFile(const char* path, uint64_t* size = nullptr, int* openError = nullptr);
 
 // Fills an open file; false on failure.
 using FileFiller = bool (*)(std::FILE* file, const void* context);

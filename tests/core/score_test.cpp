@@ -494,6 +494,40 @@ TEST_F(HighScoreTest, ASaveWaitsAboutTwoSecondsForTheLockThenSavesAnyway) {
     EXPECT_EQ(Temporaries(), std::vector<std::string>{"HighScore.txt.tmp.Busy00"});
 }
 
+// A file the player may write but not read holds bests this copy cannot see: it
+// is left alone, and stderr names it once however often the game saves.
+TEST_F(HighScoreTest, AFileThatCannotBeReadIsLeftAloneAndNamedOnce) {
+    WriteFile("1\n2\n3\n4\n5\n");
+    fs::permissions(kHighScorePath, fs::perms(0200));
+    fs::permissions("Data", fs::perms::all);
+    // Root reads anything: the copy runs as an ordinary user owning the file.
+    if (geteuid() == 0) {
+        ASSERT_EQ(chown(kHighScorePath, 65534, 65534), 0);
+    }
+    int errors[2];
+    ASSERT_EQ(pipe(errors), 0);
+    HitsTakenCount = 1;
+    const pid_t copy = StartCopy([&errors] {
+        dup2(errors[1], STDERR_FILENO);
+        if (!BecomeOrdinaryUser()) return 2;
+        for (int32_t total : {777, 778}) {
+            BaseScore = total;
+            SaveHighScore(1);
+        }
+        return 0;
+    });
+    close(errors[1]);
+    std::string said;
+    char buffer[256];
+    for (ssize_t n; (n = read(errors[0], buffer, sizeof(buffer))) > 0;) said.append(buffer, static_cast<size_t>(n));
+    close(errors[0]);
+    EXPECT_EQ(Finish(copy), 0);
+    EXPECT_EQ(said, "HighScore: cannot read Data/HighScore.txt: Permission denied\n");
+    fs::permissions(kHighScorePath, fs::perms(0600));
+    EXPECT_EQ(ReadFile(), "1\n2\n3\n4\n5\n");
+    EXPECT_EQ(Temporaries(), std::vector<std::string>{});
+}
+
 // Files that never end or block: start-up reads no score from them and returns.
 TEST_F(HighScoreTest, AnEndlessStreamOrAPipeReadsAsNoFile) {
     fs::create_symlink("/dev/zero", kHighScorePath);
