@@ -9,9 +9,9 @@
 
 #include <cerrno>
 #include <chrono>
+#include <climits>
 #include <cstdio>
 #include <cstring>
-#include <string>
 #include <thread>
 
 namespace {
@@ -21,29 +21,39 @@ constexpr mode_t kNewFileMode = 0666;
 // A temporary file's name: the file's own, this mark, then six letters or
 // digits that mkstemp picks in place of the X.
 constexpr char kTemporaryMark[] = ".tmp.";
+constexpr size_t kMarkLength = sizeof(kTemporaryMark) - 1;
 constexpr char kUniquePart[] = "XXXXXX";
 constexpr size_t kUniqueLength = sizeof(kUniquePart) - 1;
 // How soon a FileLock tries again while another process holds the lock.
 constexpr auto kLockRetry = std::chrono::milliseconds(10);
 
-// The folder holding `path` ("." when it names none) and the name within it.
-struct PathParts {
-    std::string folder;
-    std::string name;
-};
-PathParts SplitPath(const char* path) {
-    const std::string whole(path);
-    const size_t slash = whole.rfind('/');
-    if (slash == std::string::npos) return {".", whole};
-    return {slash == 0 ? "/" : whole.substr(0, slash), whole.substr(slash + 1)};
+// Paths are built in buffers of this size on the stack: the frame that ends a
+// field saves, and the game's frames take no memory from the heap.
+using PathBuffer = char[PATH_MAX];
+
+// Writes the folder holding `path` ("." when it names none) into `folder` and
+// returns the name within it; null when the folder's path does not fit.
+const char* SplitPath(const char* path, PathBuffer& folder) {
+    const char* slash = std::strrchr(path, '/');
+    if (slash == nullptr) {
+        std::strcpy(folder, ".");
+        return path;
+    }
+    const size_t length = slash == path ? 1 : static_cast<size_t>(slash - path);
+    if (length >= sizeof(folder)) return nullptr;
+    std::memcpy(folder, path, length);
+    folder[length] = '\0';
+    return slash + 1;
 }
 
 bool IsLetterOrDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
-// True when `entry` is `prefix` followed by a unique part as mkstemp makes it.
-bool IsTemporaryName(const char* entry, const std::string& prefix) {
-    if (std::strncmp(entry, prefix.c_str(), prefix.size()) != 0) return false;
-    const char* unique = entry + prefix.size();
+// True when `entry` is a name ReplaceFile gives a temporary of the file `name`.
+bool IsTemporaryName(const char* entry, const char* name) {
+    const size_t nameLength = std::strlen(name);
+    if (std::strncmp(entry, name, nameLength) != 0) return false;
+    if (std::strncmp(entry + nameLength, kTemporaryMark, kMarkLength) != 0) return false;
+    const char* unique = entry + nameLength + kMarkLength;
     if (std::strlen(unique) != kUniqueLength) return false;
     for (const char* c = unique; *c != '\0'; ++c)
         if (!IsLetterOrDigit(*c)) return false;
@@ -107,24 +117,26 @@ bool ReplaceFile(const char* path, FileFiller fill, const void* context) {
     const mode_t mode = exists ? st.st_mode & 07777 : NewFileMode();
     // Created exclusively under a name no other file has: a pipe, a link or
     // another process's temporary is never opened.
-    std::string tempPath = std::string(path) + kTemporaryMark + kUniquePart;
-    const int fd = mkostemp(tempPath.data(), O_CLOEXEC);
+    PathBuffer tempPath;
+    const int length = std::snprintf(tempPath, sizeof(tempPath), "%s%s%s", path, kTemporaryMark, kUniquePart);
+    if (length < 0 || static_cast<size_t>(length) >= sizeof(tempPath)) return false;
+    const int fd = mkostemp(tempPath, O_CLOEXEC);
     if (fd < 0) return false;
-    if (!WriteTemporary(fd, mode, fill, context) || std::rename(tempPath.c_str(), path) != 0) {
-        unlink(tempPath.c_str());
+    if (!WriteTemporary(fd, mode, fill, context) || std::rename(tempPath, path) != 0) {
+        unlink(tempPath);
         return false;
     }
     return true;
 }
 
 void RemoveLeftoverTemporaries(const char* path) {
-    const PathParts parts = SplitPath(path);
-    const std::string prefix = parts.name + kTemporaryMark;
-    DIR* folder = opendir(parts.folder.c_str());
+    PathBuffer folderPath;
+    const char* name = SplitPath(path, folderPath);
+    DIR* folder = name != nullptr ? opendir(folderPath) : nullptr;
     if (folder == nullptr) return;
     const int fd = dirfd(folder);
     while (const dirent* entry = readdir(folder)) {
-        if (!IsTemporaryName(entry->d_name, prefix)) continue;
+        if (!IsTemporaryName(entry->d_name, name)) continue;
         // The entry itself, never what a link there points to.
         struct stat st {};
         if (fstatat(fd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode))
@@ -134,7 +146,9 @@ void RemoveLeftoverTemporaries(const char* path) {
 }
 
 FileLock::FileLock(const char* path, int waitMs) {
-    folder_ = open(SplitPath(path).folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    PathBuffer folderPath;
+    if (SplitPath(path, folderPath) == nullptr) return;
+    folder_ = open(folderPath, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folder_ < 0) return;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
     for (;;) {
