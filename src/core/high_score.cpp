@@ -1,6 +1,7 @@
 #include "core/high_score.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -16,7 +17,6 @@ int32_t HighScoreTable[kFieldCount] = {};
 Texture* BonusTextTexture = nullptr;
 
 const char* const kHighScorePath = "Data/HighScore.txt";
-const char* const kHighScoreTempPath = "Data/HighScore.txt.tmp";
 HighScoreWriter HighScoreWrite = WriteHighScoreLines;
 
 namespace {
@@ -26,6 +26,9 @@ namespace {
 constexpr int kMaxLineLength = 32;
 // Five lines need far fewer bytes; the file is never read further than this.
 constexpr int kMaxFileBytes = 4096;
+// How long a save waits while another copy of the game saves before it goes on
+// without its turn: a field's end must never hang on it.
+constexpr int kSaveLockWaitMs = 2000;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
@@ -91,11 +94,29 @@ private:
     bool cut_ = false;
 };
 
+// What ReadHighScoreFile returns instead of a count of lines.
+constexpr int kNoFile = -1;      // nothing there, or no regular file
+constexpr int kUnreadable = -2;  // something there that cannot be opened
+
+// A file that is there but cannot be read is named on stderr, with the reason,
+// the first time only: the game may save many times.
+void ReportUnreadable(int error) {
+    static bool reported = false;
+    if (reported) return;
+    reported = true;
+    std::fprintf(stderr, "HighScore: cannot read %s: %s\n", kHighScorePath, std::strerror(error));
+}
+
 // Reads the file's scores into `scores` in field order; returns how many lines
-// the file supplied, or -1 when there is no regular file to read.
+// the file supplied, kNoFile or kUnreadable.
 int ReadHighScoreFile(int32_t (&scores)[kFieldCount]) {
-    std::FILE* file = OpenRegularFile(kHighScorePath);
-    if (file == nullptr) return -1;
+    int error = 0;
+    std::FILE* file = OpenRegularFile(kHighScorePath, nullptr, &error);
+    if (file == nullptr && error != 0 && error != ENOENT) {
+        ReportUnreadable(error);
+        return kUnreadable;
+    }
+    if (file == nullptr) return kNoFile;
     LineReader reader(file);
     char text[kMaxLineLength + 1];
     int lines = 0;
@@ -117,6 +138,8 @@ void ReadHighScores() {
 bool MergeStoredScores() {
     int32_t stored[kFieldCount] = {};
     const int lines = ReadHighScoreFile(stored);
+    // Bests this copy cannot see are never written over.
+    if (lines == kUnreadable) return false;
     bool beaten = lines < kFieldCount;
     for (int i = 0; i < lines; ++i) {
         beaten = beaten || HighScoreTable[i] > stored[i];
@@ -129,8 +152,8 @@ bool MergeStoredScores() {
 // the new one is complete; on any failure the old file stays as it was.
 void WriteHighScoreFile() {
     ReplaceFile(
-        kHighScorePath, kHighScoreTempPath,
-        [](std::FILE* file, const void*) { return HighScoreWrite(file, HighScoreTable, kFieldCount); }, nullptr);
+        kHighScorePath, [](std::FILE* file, const void*) { return HighScoreWrite(file, HighScoreTable, kFieldCount); },
+        nullptr);
 }
 
 }  // namespace
@@ -166,6 +189,11 @@ void SaveHighScore(int32_t fieldIndex) {
     const int32_t total = FieldTotal(NoHitBonus(fieldIndex + 1, HitsTakenCount));
     if (HighScoreTable[fieldIndex] >= total) return;
     HighScoreTable[fieldIndex] = total;
+    // Copies of the game running at once read, merge and write one after the
+    // other, so neither loses the other's best. Leftovers of a killed save are
+    // removed only in turn: unlocked, they may be another copy's work.
+    const FileLock turn(kHighScorePath, kSaveLockWaitMs);
+    if (turn.Held()) RemoveLeftoverTemporaries(kHighScorePath);
     if (MergeStoredScores()) WriteHighScoreFile();
 }
 

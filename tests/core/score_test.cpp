@@ -4,14 +4,18 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -235,6 +239,10 @@ TEST_F(ResultDrawTest, PanelOpensSidewaysAndDigitsAlignRight) {
     EXPECT_FLOAT_EQ(d[d.size() - 3].position.y, 512.0f);
 }
 
+// Root may read and write anything: a copy of the game that must meet file
+// permissions drops to the ordinary user "nobody" (65534) first.
+bool BecomeOrdinaryUser() { return geteuid() != 0 || (setgid(65534) == 0 && setuid(65534) == 0); }
+
 // High scores: the files live in a temporary copy of the resource folder.
 class HighScoreTest : public PlayTest {
 protected:
@@ -265,6 +273,32 @@ protected:
         return s.str();
     }
     static std::vector<int32_t> Table() { return std::vector<int32_t>(HighScoreTable, HighScoreTable + kFieldCount); }
+    // What lies in Data beside the file under its name: temporaries and leftovers.
+    static std::vector<std::string> Temporaries() {
+        std::vector<std::string> names;
+        for (const fs::directory_entry& e : fs::directory_iterator("Data")) {
+            const std::string name = e.path().filename().string();
+            if (name.rfind("HighScore.txt", 0) == 0 && name != "HighScore.txt") names.push_back(name);
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    // Another copy of the game: a child process that runs `body` once it reads
+    // a byte from `go` (a pipe's read end, or -1), stopped after five seconds.
+    static pid_t StartCopy(const std::function<int()>& body, int go = -1) {
+        const pid_t copy = fork();
+        if (copy != 0) return copy;
+        alarm(5);
+        char byte;
+        if (go >= 0 && read(go, &byte, 1) != 1) _exit(3);
+        _exit(body());
+    }
+    // The copy's exit status, or -1 when it was stopped.
+    static int Finish(pid_t copy) {
+        int status = 0;
+        if (copy <= 0 || waitpid(copy, &status, 0) != copy || !WIFEXITED(status)) return -1;
+        return WEXITSTATUS(status);
+    }
     static std::vector<int32_t> Load() {
         EXPECT_TRUE(LoadBonusAndHighScores());
         return Table();
@@ -322,7 +356,7 @@ TEST_F(HighScoreTest, ABetterTotalRewritesAllFiveLinesAnEqualOneNothing) {
     HitsTakenCount = 0;
     SaveHighScore(2);
     EXPECT_EQ(ReadFile(), "10\n20\n101000\n40\n50\n");
-    EXPECT_FALSE(fs::exists(kHighScoreTempPath));
+    EXPECT_EQ(Temporaries(), std::vector<std::string>{});
 
     // The same total again leaves the file alone, even its spelling.
     WriteFile("10\n20\n+101000 \n40\n50\n");
@@ -369,17 +403,129 @@ TEST_F(HighScoreTest, TwoCopiesSavingFromStaleTablesKeepBothBests) {
     // user: root may write anything).
     fs::permissions(kHighScorePath, fs::perms(0444));
     fs::permissions("Data", fs::perms::all);
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(2);
-        BaseScore = 5000000;
-        SaveHighScore(1);
-        _exit(ReadFile() == "51000\n200\n300\n400\n 900000\n" && !fs::exists(kHighScoreTempPath) ? 0 : 1);
+    EXPECT_EQ(Finish(StartCopy([] {
+                  if (!BecomeOrdinaryUser()) return 2;
+                  BaseScore = 5000000;
+                  SaveHighScore(1);
+                  return ReadFile() == "51000\n200\n300\n400\n 900000\n" && Temporaries().empty() ? 0 : 1;
+              })),
+              0)
+        << "the read-only file was replaced";
+}
+
+// Two copies of the game ending fields at the same moment, as real processes:
+// both start from the same file, and each saves a best of its own field.
+TEST_F(HighScoreTest, TwoCopiesSavingAtOnceLoseNoBest) {
+    HitsTakenCount = 1;  // no bonus: a total is the base score
+    for (int trial = 0; trial < 20; ++trial) {
+        WriteFile("0\n0\n0\n0\n0\n");
+        int go[2];
+        ASSERT_EQ(pipe(go), 0);
+        pid_t copies[2];
+        for (int c = 0; c < 2; ++c) {
+            copies[c] = StartCopy(
+                [c] {
+                    BaseScore = 1000 * (c + 1);
+                    SaveHighScore(c == 0 ? 0 : 4);
+                    return 0;
+                },
+                go[0]);
+        }
+        ASSERT_EQ(write(go[1], "gg", 2), 2);  // both copies go
+        close(go[0]);
+        close(go[1]);
+        EXPECT_EQ(Finish(copies[0]), 0);
+        EXPECT_EQ(Finish(copies[1]), 0);
+        ASSERT_EQ(ReadFile(), "1000\n0\n0\n0\n2000\n") << "trial " << trial;
     }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the read-only file was replaced";
+    EXPECT_EQ(Temporaries(), std::vector<std::string>{});
+}
+
+// What an older build, another copy or a killed save left beside the file: the
+// save opens no path that exists, so a pipe there cannot stall it, and removes
+// only the regular files named as its own temporaries.
+TEST_F(HighScoreTest, ASaveOpensNoExistingPathAndRemovesOnlyItsLeftovers) {
+    WriteFile("1\n2\n3\n4\n5\n");
+    std::ofstream("outside") << "kept";
+    ASSERT_EQ(mkfifo("Data/HighScore.txt.tmp", 0600), 0);
+    ASSERT_EQ(mkfifo("Data/HighScore.txt.tmp.Fifo00", 0600), 0);
+    fs::create_symlink("../outside", "Data/HighScore.txt.tmp.Link00");
+    fs::create_directory("Data/HighScore.txt.tmp.Fold00");
+    std::ofstream("Data/HighScore.txt.tmp.Left00") << "9\n";
+    std::ofstream("Data/HighScore.txt.tmp.Left0") << "9\n";  // not a name a save gives
+    HitsTakenCount = 1;
+    EXPECT_EQ(Finish(StartCopy([] {
+                  BaseScore = 777;
+                  SaveHighScore(1);
+                  return 0;
+              })),
+              0)
+        << "the save did not return";
+    EXPECT_EQ(ReadFile(), "1\n777\n3\n4\n5\n");
+    EXPECT_EQ(Temporaries(), (std::vector<std::string>{"HighScore.txt.tmp", "HighScore.txt.tmp.Fifo00",
+                                                       "HighScore.txt.tmp.Fold00", "HighScore.txt.tmp.Left0",
+                                                       "HighScore.txt.tmp.Link00"}));
+    EXPECT_TRUE(fs::is_fifo("Data/HighScore.txt.tmp.Fifo00"));
+    EXPECT_TRUE(fs::is_symlink("Data/HighScore.txt.tmp.Link00"));
+    std::ifstream outside("outside");
+    std::string kept;
+    outside >> kept;
+    EXPECT_EQ(kept, "kept");
+}
+
+// Another copy holding the lock (here the test itself) delays a save by about
+// two seconds at most; then it merges and saves anyway, and leaves alone the
+// temporaries the holder may be writing.
+TEST_F(HighScoreTest, ASaveWaitsAboutTwoSecondsForTheLockThenSavesAnyway) {
+    WriteFile("1\n2\n3\n4\n5\n");
+    std::ofstream("Data/HighScore.txt.tmp.Busy00") << "6\n";
+    const int folder = open("Data", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_GE(folder, 0);
+    ASSERT_EQ(flock(folder, LOCK_EX), 0);
+    HitsTakenCount = 1;
+    BaseScore = 777;
+    const auto start = std::chrono::steady_clock::now();
+    SaveHighScore(1);
+    const std::chrono::duration<double> waited = std::chrono::steady_clock::now() - start;
+    close(folder);
+    EXPECT_GE(waited.count(), 1.9);
+    EXPECT_LT(waited.count(), 4.0);
+    EXPECT_EQ(ReadFile(), "1\n777\n3\n4\n5\n");
+    EXPECT_EQ(Temporaries(), std::vector<std::string>{"HighScore.txt.tmp.Busy00"});
+}
+
+// A file the player may write but not read holds bests this copy cannot see: it
+// is left alone, and stderr names it once however often the game saves.
+TEST_F(HighScoreTest, AFileThatCannotBeReadIsLeftAloneAndNamedOnce) {
+    WriteFile("1\n2\n3\n4\n5\n");
+    fs::permissions(kHighScorePath, fs::perms(0200));
+    fs::permissions("Data", fs::perms::all);
+    // Root reads anything: the copy runs as an ordinary user owning the file.
+    if (geteuid() == 0) {
+        ASSERT_EQ(chown(kHighScorePath, 65534, 65534), 0);
+    }
+    int errors[2];
+    ASSERT_EQ(pipe(errors), 0);
+    HitsTakenCount = 1;
+    const pid_t copy = StartCopy([&errors] {
+        dup2(errors[1], STDERR_FILENO);
+        if (!BecomeOrdinaryUser()) return 2;
+        for (int32_t total : {777, 778}) {
+            BaseScore = total;
+            SaveHighScore(1);
+        }
+        return 0;
+    });
+    close(errors[1]);
+    std::string said;
+    char buffer[256];
+    for (ssize_t n; (n = read(errors[0], buffer, sizeof(buffer))) > 0;) said.append(buffer, static_cast<size_t>(n));
+    close(errors[0]);
+    EXPECT_EQ(Finish(copy), 0);
+    EXPECT_EQ(said, "HighScore: cannot read Data/HighScore.txt: Permission denied\n");
+    fs::permissions(kHighScorePath, fs::perms(0600));
+    EXPECT_EQ(ReadFile(), "1\n2\n3\n4\n5\n");
+    EXPECT_EQ(Temporaries(), std::vector<std::string>{});
 }
 
 // Files that never end or block: start-up reads no score from them and returns.
@@ -411,7 +557,7 @@ TEST_F(HighScoreTest, ASaveThatFailsBeforeTheRenameKeepsTheOldFile) {
     BaseScore = 900000;
     SaveHighScore(0);
     EXPECT_EQ(ReadFile(), old);
-    EXPECT_FALSE(fs::exists(kHighScoreTempPath));
+    EXPECT_EQ(Temporaries(), std::vector<std::string>{});
 
     // Without a Data folder the save is skipped silently.
     HighScoreWrite = WriteHighScoreLines;
