@@ -91,7 +91,8 @@ void ResetPlayState() {
     // The game's own reset of the field world, then what it leaves on purpose
     // (the world map's choices, the base score, a running fade) and the few
     // things a test wants fixed: every slot as built, field 1 at Difficulty 1,
-    // no field cleared and no best score yet, a level-1 knight and no input held.
+    // no field cleared and no best score yet, a level-1 knight with nothing
+    // but the first records equipped, and no input held.
     static UserInterface hud;
     ResetFieldWorld(hud);
     ClearEnemyPools();
@@ -112,6 +113,7 @@ void ResetPlayState() {
     for (int32_t id = 1; id <= kFieldCount; ++id) FieldStateFor(id)->cleared = 0;
     for (int32_t& f : FieldClearFlags) f = 0;
     for (int32_t& s : HighScoreTable) s = 0;
+    EquippedSlots = EquippedSlotSet{};
     ResetKnight();
     std::memset(KeyboardState, 0, sizeof(KeyboardState));
     PadState = PadStateRecord{};
