@@ -13,7 +13,6 @@
 #include "core/user_interface.h"
 #include "enemy/enemy.h"
 #include "enemy/enemy_gauge.h"
-#include "field/field_dispatch.h"
 #include "species/cave/enemy_child.h"
 
 void ResetFieldWorld(UserInterface& hud) {
@@ -35,6 +34,5 @@ void ResetFieldWorld(UserInterface& hud) {
     EmotionNumberHold4 = PopupHold{};
     ResetResult();
     HitsTakenCount = 0;
-    ResetFieldStates();
     StopAllSounds();
 }

@@ -2,7 +2,6 @@
 
 #include "core/field_globals.h"
 #include "core/high_score.h"
-#include "core/score.h"
 #include "field/field_state.h"
 #include "field/fields.h"
 
@@ -53,15 +52,4 @@ int32_t UpdateFieldScript() {
     SaveHighScore(fieldId - 1);
     FieldClearFlags[fieldId - 1] = state->cleared;
     return 1;
-}
-
-void ResetFieldStates() {
-    for (int32_t id = 1; id <= kFieldCount; ++id) {
-        FieldState& s = *FieldStateFor(id);
-        s.frame = 0;
-        s.route = 1;
-        s.scroll = Vec3{};
-        s.scrollSpeed = kFieldStartScrollSpeed;
-    }
-    FieldCaveState.bossPosition = Vec3{};
 }

@@ -2,15 +2,8 @@
 
 #include "enemy/enemy.h"
 
-namespace {
-FieldSpawnWatcher spawnWatcher = nullptr;
-}
-
-void SetFieldSpawnWatcher(FieldSpawnWatcher watcher) { spawnWatcher = watcher; }
-
 void SpawnFieldEnemy(const SpawnEvent& event) {
     SpawnEnemy(event.species, event.variant, event.x, event.y, event.route, event.level);
-    if (spawnWatcher != nullptr) spawnWatcher(event);
 }
 
 void RunSchedule(const SpawnSchedule& s, int32_t frame, int32_t fieldRoute) {

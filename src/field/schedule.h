@@ -5,8 +5,8 @@
 // A wave is one line of a schedule: its frames first..last every `period`
 // frames, a species and variant, the spawn points at its first frame, and how
 // far each point moves from one frame of the wave to the next. `spawns` is the
-// number of enemies the wave brings in all (frames x points); the validator
-// holds every wave to it.
+// number of enemies the wave brings in all (frames x points); the tests hold
+// every wave to it.
 #include <cstdint>
 #include <initializer_list>
 
@@ -159,8 +159,5 @@ void ForEachEvent(const SpawnSchedule& s, int32_t fieldRoute, Visit&& visit) {
 // Spawns every event of the schedule at the counter's value.
 void RunSchedule(const SpawnSchedule& s, int32_t frame, int32_t fieldRoute);
 
-// Every spawn of the field scripts goes through here: SpawnEnemy, then the
-// watcher, if one is set (the tests follow the fields' spawns through it).
+// Every spawn of the field scripts goes through here, to SpawnEnemy.
 void SpawnFieldEnemy(const SpawnEvent& event);
-using FieldSpawnWatcher = void (*)(const SpawnEvent& event);
-void SetFieldSpawnWatcher(FieldSpawnWatcher watcher);

@@ -16,6 +16,7 @@
 #include "core/sound.h"
 #include "platform/graphics.h"
 #include "platform/system.h"
+#include "support/busy_field.h"
 #include "support/game_holder.h"
 #include "support/resource_dir.h"
 #include "support/test_png.h"
@@ -28,6 +29,8 @@ using testsupport::ResourceMirror;
 class StartUp : public ::testing::Test {
 protected:
     void SetUp() override {
+        // The knight as the program starts: his stats become the level-1 block.
+        testsupport::ResetPlayState();
         testsupport::CreateHeadlessGraphics();
         // Sheets other tests left in the game's texture globals would be
         // released by these start-ups too: let them go first.

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/in_field_test_support.h"
+#include "app/scene_flow.h"
 #include "core/common_textures.h"
 #include "core/fade.h"
 #include "core/field_globals.h"
@@ -323,6 +324,39 @@ TEST_F(FieldEndTest, EverythingOfTheFieldIsPutBack) {
     std::ifstream saved(kHighScorePath);
     std::string lines((std::istreambuf_iterator<char>(saved)), std::istreambuf_iterator<char>());
     EXPECT_EQ(lines, "0\n250080\n0\n0\n0\n");
+}
+
+TEST_F(FieldEndTest, AReplayedFieldGoesOnFromTheRecordsItsEndLeft) {
+    // The canyon by day ends with its ground halted under the boss at y 250.
+    CurrentField = 3;
+    FieldCanyonDayState.frame = 5930;
+    FieldCanyonDayState.route = 2;
+    FieldCanyonDayState.scroll = Vec3{0.0f, 250.0f, 0.0f};
+    FieldCanyonDayState.scrollSpeed = 0.0f;
+    FieldCanyonDayState.cleared = 1;
+    FieldGrassDayState.scroll = Vec3{0.0f, 100.0f, 0.0f};
+    FieldCaveState.bossPosition = Vec3{610.0f, 170.0f, 0.0f};
+    FadeAtMidpoint();
+    ASSERT_EQ(game->UpdatePlay(), 1);
+
+    // Only the ended field's counter, route and speed start again.
+    EXPECT_EQ(FieldCanyonDayState.frame, 0);
+    EXPECT_EQ(FieldCanyonDayState.route, 1);
+    EXPECT_EQ(FieldCanyonDayState.scrollSpeed, 2.0f);
+    EXPECT_EQ(FieldCanyonDayState.scroll.y, 250.0f);
+    EXPECT_EQ(FieldCanyonDayState.cleared, 1);
+    EXPECT_EQ(FieldGrassDayState.scroll.y, 100.0f);
+    EXPECT_EQ(FieldCaveState.bossPosition.x, 610.0f);
+    EXPECT_EQ(FieldCaveState.bossPosition.y, 170.0f);
+
+    // Played again, its background runs on from where it stood.
+    TransitionFadeActive = 0;
+    TransitionFadeCounter = 0;
+    TransitionFadeCode = 0;
+    EnterField(3);
+    EXPECT_EQ(game->UpdatePlay(), 0);
+    EXPECT_EQ(FieldCanyonDayState.frame, 1);
+    EXPECT_EQ(FieldCanyonDayState.scroll.y, 252.0f);
 }
 
 // Which layer of the in-field draw a texture belongs to; a texture may serve

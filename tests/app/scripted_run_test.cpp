@@ -4,7 +4,6 @@
 // (update, clear, draw, present) and Game::Shutdown. Only the clock is left out.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -44,14 +43,13 @@ protected:
         ResetToProgramStart();
     }
 
-    // What a freshly started program holds in the records these runs change.
+    // What a freshly started program holds in the records these runs change:
+    // the shared reset (a level-1 knight with the first records equipped),
+    // then no difficulty or field chosen yet and nothing of the shop owned.
     static void ResetToProgramStart() {
-        std::memset(KeyboardState, 0, sizeof(KeyboardState));
-        PadState = PadStateRecord{};
-        for (int32_t& f : FieldClearFlags) f = 0;
+        testsupport::ResetPlayState();
         Difficulty = 0;
         CurrentField = 0;
-        ThePlayer.Money = 0;
         testsupport::DisownEquipment();
     }
 

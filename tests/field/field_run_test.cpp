@@ -38,7 +38,7 @@ RunResult Play(FieldState& state, const FieldTimeline* timeline, int32_t bossLif
     int32_t bossAge[kEnemyCount] = {};
     size_t seen = 0;
     for (int32_t frame = 0; frame < 20000; ++frame) {
-        const int32_t result = Field::Update();
+        const int32_t result = testsupport::RunFieldFrame<Field>();
         if (result == 1) {
             r.framesPlayed = frame + 1;
             r.endCounter = state.frame;

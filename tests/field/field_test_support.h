@@ -1,8 +1,8 @@
 #pragma once
 // Shared set-up for the field timeline tests: a clean slate of fields, pool,
-// fades and gauges, a recorder of every spawn the field scripts make, and
-// enemies planted straight into the pool (the tests stand in for species
-// that come and go).
+// fades and gauges, the spawns the field frames make (run them through
+// testsupport::RunFieldFrame), and enemies planted straight into the pool
+// (the tests stand in for species that come and go).
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -17,15 +17,11 @@
 #include "field/fields.h"
 #include "field/schedule.h"
 #include "support/busy_field.h"
+#include "support/field_spawns.h"
 
 namespace field_test {
 
-inline std::vector<SpawnEvent>& Spawns() {
-    static std::vector<SpawnEvent> spawns;
-    return spawns;
-}
-
-inline void RecordSpawn(const SpawnEvent& e) { Spawns().push_back(e); }
+inline std::vector<SpawnEvent>& Spawns() { return testsupport::FieldSpawns(); }
 
 // Puts an active enemy of the species into the first free slot; its index.
 inline int Plant(int32_t species, float x = 640.0f, float y = 100.0f) {
@@ -88,12 +84,8 @@ protected:
         testsupport::ResetPlayState();
         SetGaugesForRoute(1);
         Spawns().clear();
-        SetFieldSpawnWatcher(RecordSpawn);
     }
-    void TearDown() override {
-        SetFieldSpawnWatcher(nullptr);
-        testsupport::ResetPlayState();
-    }
+    void TearDown() override { testsupport::ResetPlayState(); }
 };
 
 }  // namespace field_test

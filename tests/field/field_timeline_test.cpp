@@ -17,13 +17,14 @@ using field_test::FieldTest;
 using field_test::Plant;
 using field_test::Retire;
 using field_test::Spawns;
+using testsupport::RunFieldFrame;
 
 // Runs the field until its counter reaches `frame`; the small enemies leave
 // as they come.
 template <class Field>
 void RunTo(FieldState& state, int32_t frame) {
     while (state.frame < frame) {
-        Field::Update();
+        RunFieldFrame<Field>();
         field_test::ClearSmallEnemies();
     }
 }
@@ -62,7 +63,7 @@ TEST_F(GrassDayTimeline, RouteOneOpensWithTheDivingLineAndTheCocoon) {
 TEST_F(GrassDayTimeline, RouteOneBrings293SmallAndMiddleEnemies) {
     field_test::SetGaugesForRoute(1);
     while (FieldGrassDayState.frame < 3600) {
-        FieldGrassDay::Update();
+        RunFieldFrame<FieldGrassDay>();
         field_test::ClearSmallEnemies();
         field_test::RetireAll(kSpeciesBigButterFly);  // shot down at once
     }
@@ -76,7 +77,7 @@ TEST_F(GrassDayTimeline, RouteOneBrings293SmallAndMiddleEnemies) {
 
 TEST_F(GrassDayTimeline, MidBossHoldsTheCounterAt1801UntilItDies) {
     RunTo<FieldGrassDay>(FieldGrassDayState, 1800);
-    FieldGrassDay::Update();  // frame 1800 spawns the mid-boss
+    RunFieldFrame<FieldGrassDay>();  // frame 1800 spawns the mid-boss
     ASSERT_FALSE(Spawns().empty());
     const SpawnEvent& boss = Spawns().back();
     EXPECT_EQ(boss.frame, 1800);
@@ -88,28 +89,28 @@ TEST_F(GrassDayTimeline, MidBossHoldsTheCounterAt1801UntilItDies) {
     field_test::EnsureActive(kSpeciesBigButterFly);
     const size_t before = Spawns().size();
     for (int i = 0; i < 500; ++i) {
-        EXPECT_EQ(FieldGrassDay::Update(), 0);
+        EXPECT_EQ(RunFieldFrame<FieldGrassDay>(), 0);
         ASSERT_EQ(FieldGrassDayState.frame, 1801);
     }
     EXPECT_EQ(Spawns().size(), before);  // the schedule runs at 1801 and has nothing there
     EXPECT_EQ(WhiteoutActive, 0);
     field_test::RetireAll(kSpeciesBigButterFly);
-    FieldGrassDay::Update();
+    RunFieldFrame<FieldGrassDay>();
     EXPECT_EQ(FieldGrassDayState.frame, 1802);
 }
 
 TEST_F(GrassDayTimeline, BossHoldsTheCounterAt3601AndTheResultFollows) {
     FieldGrassDayState.frame = 3600;
-    FieldGrassDay::Update();
+    RunFieldFrame<FieldGrassDay>();
     EXPECT_EQ(Spawns().back().species, kSpeciesScorpion);
     EXPECT_EQ(Spawns().back().x, 640.0f);
     EXPECT_EQ(Spawns().back().y, -50.0f);
     field_test::EnsureActive(kSpeciesScorpion);
-    for (int i = 0; i < 100; ++i) FieldGrassDay::Update();
+    for (int i = 0; i < 100; ++i) RunFieldFrame<FieldGrassDay>();
     EXPECT_EQ(FieldGrassDayState.frame, 3601);
     EXPECT_EQ(FieldGrassDayState.scrollSpeed, 2.0f);  // only the canyon brakes
     field_test::RetireAll(kSpeciesScorpion);
-    FieldGrassDay::Update();
+    RunFieldFrame<FieldGrassDay>();
     EXPECT_EQ(FieldGrassDayState.frame, 3602);
 }
 
@@ -117,35 +118,35 @@ TEST_F(GrassDayTimeline, AnotherSpeciesDoesNotHoldTheMidBossWindow) {
     Plant(kSpeciesScorpion);
     Plant(kSpeciesButterFly);
     FieldGrassDayState.frame = 1801;
-    FieldGrassDay::Update();
+    RunFieldFrame<FieldGrassDay>();
     EXPECT_EQ(FieldGrassDayState.frame, 1802);
     // Past its window the mid-boss species holds nothing either.
     Plant(kSpeciesBigButterFly);
     FieldGrassDayState.frame = 1812;
-    FieldGrassDay::Update();
+    RunFieldFrame<FieldGrassDay>();
     EXPECT_EQ(FieldGrassDayState.frame, 1813);
 }
 
 TEST_F(GrassDayTimeline, MidBossLostToAFullPoolLetsTheWindowPass) {
     for (int i = 0; i < kEnemyCount; ++i) Plant(kSpeciesButterFly);
     FieldGrassDayState.frame = 1800;
-    FieldGrassDay::Update();
+    RunFieldFrame<FieldGrassDay>();
     EXPECT_FALSE(AnyActive(kSpeciesBigButterFly));
-    FieldGrassDay::Update();
+    RunFieldFrame<FieldGrassDay>();
     EXPECT_EQ(FieldGrassDayState.frame, 1802);
 }
 
 TEST_F(GrassDayTimeline, WhiteFlashAt1890AndRouteChoiceAt2010) {
     field_test::SetGaugesForRoute(3);
     FieldGrassDayState.frame = 1889;
-    FieldGrassDay::Update();
+    RunFieldFrame<FieldGrassDay>();
     EXPECT_EQ(WhiteoutActive, 0);
-    FieldGrassDay::Update();
+    RunFieldFrame<FieldGrassDay>();
     EXPECT_EQ(WhiteoutActive, 1);
     WhiteoutActive = 0;
     RunTo<FieldGrassDay>(FieldGrassDayState, 2010);
     EXPECT_EQ(FieldGrassDayState.route, 1);
-    FieldGrassDay::Update();
+    RunFieldFrame<FieldGrassDay>();
     EXPECT_EQ(WhiteoutActive, 0);
     EXPECT_EQ(FieldGrassDayState.route, 3);
 }
@@ -153,29 +154,29 @@ TEST_F(GrassDayTimeline, WhiteFlashAt1890AndRouteChoiceAt2010) {
 TEST_F(GrassDayTimeline, ResultAt3750AndClosingFadeAt4110) {
     ItemPool[0].active = 1;
     FieldGrassDayState.frame = 3749;
-    FieldGrassDay::Update();
+    RunFieldFrame<FieldGrassDay>();
     EXPECT_EQ(ResultPending, 0);
     EXPECT_EQ(FieldGrassDayState.cleared, 0);
-    FieldGrassDay::Update();
+    RunFieldFrame<FieldGrassDay>();
     EXPECT_EQ(ResultPending, 1);
     EXPECT_EQ(ResultField, 1);
     EXPECT_EQ(FieldGrassDayState.cleared, 1);
     EXPECT_EQ(ItemPool[0].active, 0);
     RunTo<FieldGrassDay>(FieldGrassDayState, 4110);
     EXPECT_EQ(TransitionFadeActive, 0);
-    FieldGrassDay::Update();
+    RunFieldFrame<FieldGrassDay>();
     EXPECT_EQ(TransitionFadeActive, 1);
     EXPECT_EQ(TransitionFadeCode, 3);
 }
 
 TEST_F(GrassDayTimeline, ReturnsOneExactlyWhenTheFadeReaches60WithCode3) {
     FieldGrassDayState.frame = 4110;
-    int32_t result = FieldGrassDay::Update();
+    int32_t result = RunFieldFrame<FieldGrassDay>();
     EXPECT_EQ(result, 0);
     int frames = 0;
     while (result == 0 && frames < 200) {
         ++TransitionFadeCounter;  // the overlay's draw advances the fade
-        result = FieldGrassDay::Update();
+        result = RunFieldFrame<FieldGrassDay>();
         ++frames;
         if (result == 0) {
             EXPECT_LT(TransitionFadeCounter, 60);
@@ -185,7 +186,7 @@ TEST_F(GrassDayTimeline, ReturnsOneExactlyWhenTheFadeReaches60WithCode3) {
     EXPECT_EQ(TransitionFadeCounter, 60);
     // Another fade's midpoint is not the field's end.
     TransitionFadeCode = 2;
-    EXPECT_EQ(FieldGrassDay::Update(), 0);
+    EXPECT_EQ(RunFieldFrame<FieldGrassDay>(), 0);
 }
 
 TEST_F(GrassDayTimeline, DeathFadeEndsTheFieldAtAnyFrame) {
@@ -193,15 +194,15 @@ TEST_F(GrassDayTimeline, DeathFadeEndsTheFieldAtAnyFrame) {
     TransitionFadeActive = 1;
     TransitionFadeCode = 3;
     TransitionFadeCounter = 59;
-    EXPECT_EQ(FieldGrassDay::Update(), 0);
+    EXPECT_EQ(RunFieldFrame<FieldGrassDay>(), 0);
     TransitionFadeCounter = 60;
-    EXPECT_EQ(FieldGrassDay::Update(), 1);
+    EXPECT_EQ(RunFieldFrame<FieldGrassDay>(), 1);
 }
 
 TEST_F(GrassDayTimeline, BackgroundScrollsTwoPixelsAndWrapsAt720) {
-    for (int i = 0; i < 359; ++i) FieldGrassDay::Update();
+    for (int i = 0; i < 359; ++i) RunFieldFrame<FieldGrassDay>();
     EXPECT_EQ(FieldGrassDayState.scroll.y, 718.0f);
-    FieldGrassDay::Update();
+    RunFieldFrame<FieldGrassDay>();
     EXPECT_EQ(FieldGrassDayState.scroll.y, 0.0f);
     EXPECT_EQ(FieldGrassDayState.scroll.x, 0.0f);
 }
@@ -210,18 +211,18 @@ using GrassNightTimeline = FieldTest;
 
 TEST_F(GrassNightTimeline, BigMothAt1800AndSpiderAt3600HoldTheirWindows) {
     FieldGrassNightState.frame = 1800;
-    FieldGrassNight::Update();
+    RunFieldFrame<FieldGrassNight>();
     EXPECT_EQ(Spawns().back().species, kSpeciesBigMoth);
     EXPECT_EQ(Spawns().back().y, -200.0f);
     field_test::EnsureActive(kSpeciesBigMoth);
-    for (int i = 0; i < 20; ++i) FieldGrassNight::Update();
+    for (int i = 0; i < 20; ++i) RunFieldFrame<FieldGrassNight>();
     EXPECT_EQ(FieldGrassNightState.frame, 1801);
     field_test::RetireAll(kSpeciesBigMoth);
     FieldGrassNightState.frame = 3600;
-    FieldGrassNight::Update();
+    RunFieldFrame<FieldGrassNight>();
     EXPECT_EQ(Spawns().back().species, kSpeciesSpider);
     field_test::EnsureActive(kSpeciesSpider);
-    for (int i = 0; i < 20; ++i) FieldGrassNight::Update();
+    for (int i = 0; i < 20; ++i) RunFieldFrame<FieldGrassNight>();
     EXPECT_EQ(FieldGrassNightState.frame, 3601);
 }
 
@@ -229,7 +230,7 @@ using CanyonTimeline = FieldTest;
 
 TEST_F(CanyonTimeline, BossBrakesTheScrollBy0008ToExactlyZeroAndItStaysZero) {
     FieldCanyonDayState.frame = 5400;
-    FieldCanyonDay::Update();
+    RunFieldFrame<FieldCanyonDay>();
     EXPECT_EQ(Spawns().back().species, kSpeciesBigDayRafflesia);
     EXPECT_EQ(Spawns().back().level, 2);
     EXPECT_EQ(FieldCanyonDayState.scrollSpeed, 2.0f);  // the spawn frame does not brake
@@ -237,7 +238,7 @@ TEST_F(CanyonTimeline, BossBrakesTheScrollBy0008ToExactlyZeroAndItStaysZero) {
     float expected = 2.0f;
     int frames = 0;
     while (expected > 0.0f) {
-        FieldCanyonDay::Update();
+        RunFieldFrame<FieldCanyonDay>();
         expected -= 0.008f;
         if (expected <= 0.0f) expected = 0.0f;
         ASSERT_EQ(FieldCanyonDayState.scrollSpeed, expected) << "after " << frames;
@@ -247,7 +248,7 @@ TEST_F(CanyonTimeline, BossBrakesTheScrollBy0008ToExactlyZeroAndItStaysZero) {
     EXPECT_LE(frames, 251);
     EXPECT_EQ(FieldCanyonDayState.scrollSpeed, 0.0f);
     const float y = FieldCanyonDayState.scroll.y;
-    for (int i = 0; i < 10; ++i) FieldCanyonDay::Update();
+    for (int i = 0; i < 10; ++i) RunFieldFrame<FieldCanyonDay>();
     EXPECT_EQ(FieldCanyonDayState.scroll.y, y);
     field_test::RetireAll(kSpeciesBigDayRafflesia);
     RunTo<FieldCanyonDay>(FieldCanyonDayState, 5600);
@@ -257,11 +258,11 @@ TEST_F(CanyonTimeline, BossBrakesTheScrollBy0008ToExactlyZeroAndItStaysZero) {
 
 TEST_F(CanyonTimeline, NightMidBossHoldsAt2701WithoutBraking) {
     FieldCanyonNightState.frame = 2700;
-    FieldCanyonNight::Update();
+    RunFieldFrame<FieldCanyonNight>();
     EXPECT_EQ(Spawns().back().species, kSpeciesBat);
     EXPECT_EQ(Spawns().back().y, -200.0f);
     field_test::EnsureActive(kSpeciesBat);
-    for (int i = 0; i < 30; ++i) FieldCanyonNight::Update();
+    for (int i = 0; i < 30; ++i) RunFieldFrame<FieldCanyonNight>();
     EXPECT_EQ(FieldCanyonNightState.frame, 2701);
     EXPECT_EQ(FieldCanyonNightState.scrollSpeed, 2.0f);
     field_test::RetireAll(kSpeciesBat);
@@ -273,25 +274,25 @@ using CaveTimeline = FieldTest;
 
 TEST_F(CaveTimeline, BigElementAndStoneHoldTheirWindows) {
     FieldCaveState.frame = 3600;
-    FieldCave::Update();
+    RunFieldFrame<FieldCave>();
     EXPECT_EQ(Spawns().back().species, kSpeciesBigElement);
     EXPECT_EQ(Spawns().back().level, 3);
     field_test::EnsureActive(kSpeciesBigElement);
-    for (int i = 0; i < 10; ++i) FieldCave::Update();
+    for (int i = 0; i < 10; ++i) RunFieldFrame<FieldCave>();
     EXPECT_EQ(FieldCaveState.frame, 3601);
     field_test::RetireAll(kSpeciesBigElement);
-    FieldCave::Update();
+    RunFieldFrame<FieldCave>();
     EXPECT_EQ(FieldCaveState.frame, 3602);
 
     FieldCaveState.frame = 7200;
     Spawns().clear();
-    FieldCave::Update();
+    RunFieldFrame<FieldCave>();
     ASSERT_EQ(Spawns().size(), 8u);  // the last row and the stone
     EXPECT_EQ(Spawns().back().species, kSpeciesMagicStone);
     EXPECT_EQ(Spawns().back().x, 640.0f);
     EXPECT_EQ(Spawns().back().y, -200.0f);
     field_test::EnsureActive(kSpeciesMagicStone);
-    for (int i = 0; i < 10; ++i) FieldCave::Update();
+    for (int i = 0; i < 10; ++i) RunFieldFrame<FieldCave>();
     EXPECT_EQ(FieldCaveState.frame, 7201);
     EXPECT_EQ(Spawns().size(), 8u);
 }
@@ -313,16 +314,16 @@ TEST_F(CaveTimeline, BelowDifficulty3TheStoneLeadsStraightToTheResult) {
 TEST_F(CaveTimeline, FirstFormHoldsOnlyAfterTheStoneWindow) {
     Difficulty = 3;
     FieldCaveState.frame = 7205;
-    FieldCave::Update();
+    RunFieldFrame<FieldCave>();
     ASSERT_EQ(Spawns().back().species, kSpeciesGrandMagicStone);
     EXPECT_EQ(Spawns().back().variant, 0);
     EXPECT_EQ(Spawns().back().route, 1);
     EXPECT_EQ(Spawns().back().level, 3);
     field_test::EnsureActive(kSpeciesGrandMagicStone);
     // 7206 to 7211 test only the stone: the counter runs on to 7212.
-    for (int i = 0; i < 6; ++i) FieldCave::Update();
+    for (int i = 0; i < 6; ++i) RunFieldFrame<FieldCave>();
     EXPECT_EQ(FieldCaveState.frame, 7212);
-    for (int i = 0; i < 30; ++i) FieldCave::Update();
+    for (int i = 0; i < 30; ++i) RunFieldFrame<FieldCave>();
     EXPECT_EQ(FieldCaveState.frame, 7212);
     field_test::RetireAll(kSpeciesGrandMagicStone);
     RunTo<FieldCave>(FieldCaveState, 7221);
@@ -330,21 +331,21 @@ TEST_F(CaveTimeline, FirstFormHoldsOnlyAfterTheStoneWindow) {
     EXPECT_EQ(Spawns().back().variant, 1);
     EXPECT_EQ(Spawns().back().frame, 7220);
     field_test::EnsureActive(kSpeciesGrandMagicStone);
-    for (int i = 0; i < 10; ++i) FieldCave::Update();
+    for (int i = 0; i < 10; ++i) RunFieldFrame<FieldCave>();
     EXPECT_EQ(FieldCaveState.frame, 7221);
     field_test::RetireAll(kSpeciesGrandMagicStone);
-    FieldCave::Update();
+    RunFieldFrame<FieldCave>();
     EXPECT_EQ(FieldCaveState.frame, 7222);
 }
 
 TEST_F(CaveTimeline, ResultAt7350AndFadeAt7710) {
     FieldCaveState.frame = 7350;
-    FieldCave::Update();
+    RunFieldFrame<FieldCave>();
     EXPECT_EQ(ResultPending, 1);
     EXPECT_EQ(ResultField, 5);
     RunTo<FieldCave>(FieldCaveState, 7710);
     EXPECT_EQ(TransitionFadeActive, 0);
-    FieldCave::Update();
+    RunFieldFrame<FieldCave>();
     EXPECT_EQ(TransitionFadeActive, 1);
     EXPECT_EQ(TransitionFadeCode, 3);
 }
@@ -357,10 +358,10 @@ TEST_F(CaveTimeline, FinalBossRisesWhereTheStoneAndThenItsFirstFormWereLastSeen)
     Difficulty = 3;
     FieldCaveState.frame = 7201;
     const int stone = Plant(kSpeciesMagicStone, 600.0f, 150.0f);
-    FieldCave::Update();
+    RunFieldFrame<FieldCave>();
     EnemyPool[stone].x = 610.0f;
     EnemyPool[stone].y = 170.0f;
-    FieldCave::Update();
+    RunFieldFrame<FieldCave>();
     EXPECT_EQ(FieldCaveState.frame, 7201);
     Retire(stone);  // its position is zeroed: the last copy stays
     RunTo<FieldCave>(FieldCaveState, 7206);
@@ -375,7 +376,7 @@ TEST_F(CaveTimeline, FinalBossRisesWhereTheStoneAndThenItsFirstFormWereLastSeen)
             EnemyPool[i].x = 420.0f;
             EnemyPool[i].y = 260.0f;
         }
-    FieldCave::Update();
+    RunFieldFrame<FieldCave>();
     EXPECT_EQ(FieldCaveState.frame, 7212);
     field_test::RetireAll(kSpeciesGrandMagicStone);
     RunTo<FieldCave>(FieldCaveState, 7221);
@@ -454,7 +455,7 @@ TEST_F(FieldSpawnsInPool, MidBossTakesTheFirstFreeSlotWithRouteOneAndItsGrade) {
     Plant(kSpeciesButterFly);
     FieldGrassNightState.frame = 1800;
     FieldGrassNightState.route = 3;
-    FieldGrassNight::Update();
+    RunFieldFrame<FieldGrassNight>();
     const int slot = SlotOf(kSpeciesBigMoth);
     ASSERT_EQ(slot, 1);
     EXPECT_EQ(EnemyPool[slot].x, 640.0f);
@@ -468,7 +469,7 @@ TEST_F(FieldSpawnsInPool, MidBossTakesTheFirstFreeSlotWithRouteOneAndItsGrade) {
 TEST_F(FieldSpawnsInPool, CanyonBigButterFlyIsAMiddleEnemyOnRouteOne) {
     FieldCanyonDayState.route = 2;
     FieldCanyonDayState.frame = 4760;
-    FieldCanyonDay::Update();
+    RunFieldFrame<FieldCanyonDay>();
     const int slot = SlotOf(kSpeciesBigButterFly);
     ASSERT_GE(slot, 0);
     EXPECT_EQ(EnemyPool[slot].route, 1);
@@ -481,13 +482,13 @@ TEST_F(FieldSpawnsInPool, CanyonBigButterFlyIsAMiddleEnemyOnRouteOne) {
 TEST_F(FieldSpawnsInPool, ScheduledWaveFillsSlotsInOrderAndAFullPoolLosesTheRest) {
     for (int i = 0; i < kEnemyCount - 1; ++i) Plant(kSpeciesButterFly);
     FieldGrassDayState.frame = 180;  // three butterflies at 440, 640 and 840
-    FieldGrassDay::Update();
+    RunFieldFrame<FieldGrassDay>();
     EXPECT_EQ(EnemyPool[kEnemyCount - 1].species, kSpeciesButterFly);
     EXPECT_EQ(EnemyPool[kEnemyCount - 1].x, 440.0f);
     EXPECT_EQ(EnemyPool[kEnemyCount - 1].variant, 1);
     field_test::Retire(3);
     FieldGrassDayState.frame = 190;  // the next frame of the wave spawns normally
-    FieldGrassDay::Update();
+    RunFieldFrame<FieldGrassDay>();
     EXPECT_EQ(EnemyPool[3].x, 440.0f);
     EXPECT_EQ(EnemyPool[3].y, -50.0f);
 }

@@ -4,9 +4,13 @@
 
 #include "field/fields.h"
 #include "field/schedule.h"
-#include "field/validator.h"
+#include "support/schedule_validator.h"
 
 namespace {
+
+using testsupport::RemovedInFirstFrame;
+using testsupport::ValidatedScheduleCount;
+using testsupport::ValidateSchedules;
 
 TEST(ScheduleValidator, EveryScheduleMatchesItsWindowTable) {
     EXPECT_EQ(ValidatedScheduleCount(), 13);

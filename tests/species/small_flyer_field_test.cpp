@@ -39,7 +39,7 @@ TEST_P(SmallFlyerFieldRun, FlyersMoveFireAndLeave) {
     int flyersLeft = 0;
     bool bulletsMoved = false;
     for (int frame = 0; frame < 600; ++frame) {
-        f.update();
+        testsupport::RunFieldFrame(f.update, *f.state);
         for (; spawnsSeen < field_test::Spawns().size(); ++spawnsSeen)
             flyersSpawned += field_test::Spawns()[spawnsSeen].species == f.species ? 1 : 0;
         ScrollSpeed = f.state->scrollSpeed;

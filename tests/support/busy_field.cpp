@@ -20,7 +20,6 @@
 #include "enemy/enemy.h"
 #include "enemy/enemy_gauge.h"
 #include "enemy/enemy_ids.h"
-#include "field/field_dispatch.h"
 #include "field/field_state.h"
 #include "platform/input.h"
 #include "species/cave/enemy_child.h"
@@ -89,9 +88,11 @@ void ClearEnemyPools() {
 
 void ResetPlayState() {
     // The game's own reset of the field world, then what it leaves on purpose
-    // (the world map's choices, the base score, a running fade) and the few
+    // (the world map's choices, the base score, a running fade, the field
+    // records) and the few
     // things a test wants fixed: every slot as built, field 1 at Difficulty 1,
-    // no field cleared and no best score yet, a level-1 knight and no input held.
+    // no field cleared and no best score yet, a level-1 knight with nothing
+    // but the first records equipped, and no input held.
     static UserInterface hud;
     ResetFieldWorld(hud);
     ClearEnemyPools();
@@ -109,9 +110,15 @@ void ResetPlayState() {
     TransitionFadeCode = 0;
     WhiteoutActive = 0;
     WhiteoutCounter = 0;
-    for (int32_t id = 1; id <= kFieldCount; ++id) FieldStateFor(id)->cleared = 0;
+    // Every field record with the values the program starts with.
+    FieldGrassDayState = FieldState{};
+    FieldGrassNightState = FieldState{};
+    FieldCanyonDayState = FieldState{};
+    FieldCanyonNightState = FieldState{};
+    FieldCaveState = CaveFieldState{};
     for (int32_t& f : FieldClearFlags) f = 0;
     for (int32_t& s : HighScoreTable) s = 0;
+    EquippedSlots = EquippedSlotSet{};
     ResetKnight();
     std::memset(KeyboardState, 0, sizeof(KeyboardState));
     PadState = PadStateRecord{};

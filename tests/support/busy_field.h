@@ -11,8 +11,8 @@ void ClearEnemyPools();
 
 // Every pool, record and popup empty; gauges 500; score, counters, result,
 // fades and field states back to their start; Difficulty 1, field 1; the
-// knight at level 1 with full HP at (640, 500), not invincible; no key or
-// pad button held.
+// knight at level 1 with full HP at (640, 500), not invincible, the first
+// records equipped and nothing else; no key or pad button held.
 void ResetPlayState();
 
 // Nothing of the shop's weapons, armour and accessories owned, as in a

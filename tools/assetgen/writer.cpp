@@ -13,33 +13,49 @@ namespace assetgen {
 
 namespace fs = std::filesystem;
 
-static void Put16(std::vector<uint8_t>& b, uint32_t v) {
-    b.push_back(uint8_t(v));
-    b.push_back(uint8_t(v >> 8));
-}
-static void Put32(std::vector<uint8_t>& b, uint32_t v) {
-    Put16(b, v & 0xFFFF);
-    Put16(b, v >> 16);
-}
+namespace {
+
+// Little-endian fields written in place into a buffer sized up front (g++ 12
+// at -O3 misreads the growth paths of push_back and insert on a fresh vector
+// as overflows).
+struct LittleEndianWriter {
+    uint8_t* at;
+    void Bytes(const char (&text)[5]) {
+        std::copy(text, text + 4, at);
+        at += 4;
+    }
+    void Put16(uint32_t v) {
+        *at++ = uint8_t(v);
+        *at++ = uint8_t(v >> 8);
+    }
+    void Put32(uint32_t v) {
+        Put16(v & 0xFFFF);
+        Put16(v >> 16);
+    }
+};
+
+}  // namespace
 
 std::vector<uint8_t> EncodeWav(const Pcm& pcm) {
+    constexpr uint32_t kHeaderBytes = 44;
     uint32_t dataBytes = uint32_t(pcm.samples.size() * 2);
     uint32_t blockAlign = uint32_t(pcm.channels * 2);
-    std::vector<uint8_t> b;
-    b.reserve(44 + dataBytes);
-    b.insert(b.end(), {'R', 'I', 'F', 'F'});
-    Put32(b, 36 + dataBytes);
-    b.insert(b.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
-    Put32(b, 16);                                   // fmt chunk size
-    Put16(b, 1);                                    // PCM
-    Put16(b, uint32_t(pcm.channels));               // channels
-    Put32(b, uint32_t(pcm.sampleRate));             // samples per second
-    Put32(b, uint32_t(pcm.sampleRate) * blockAlign);  // bytes per second
-    Put16(b, blockAlign);                           // block align
-    Put16(b, 16);                                   // bits per sample
-    b.insert(b.end(), {'d', 'a', 't', 'a'});
-    Put32(b, dataBytes);
-    for (int16_t s : pcm.samples) Put16(b, uint16_t(s));
+    std::vector<uint8_t> b(kHeaderBytes + dataBytes);
+    LittleEndianWriter w{b.data()};
+    w.Bytes("RIFF");
+    w.Put32(kHeaderBytes - 8 + dataBytes);
+    w.Bytes("WAVE");
+    w.Bytes("fmt ");
+    w.Put32(16);                                    // fmt chunk size
+    w.Put16(1);                                     // PCM
+    w.Put16(uint32_t(pcm.channels));                // channels
+    w.Put32(uint32_t(pcm.sampleRate));              // samples per second
+    w.Put32(uint32_t(pcm.sampleRate) * blockAlign); // bytes per second
+    w.Put16(blockAlign);                            // block align
+    w.Put16(16);                                    // bits per sample
+    w.Bytes("data");
+    w.Put32(dataBytes);
+    for (int16_t s : pcm.samples) w.Put16(uint16_t(s));
     return b;
 }
 

@@ -1,4 +1,4 @@
-#include "field/validator.h"
+#include "support/schedule_validator.h"
 
 #include <cmath>
 #include <cstdio>
@@ -6,6 +6,8 @@
 
 #include "field/fields.h"
 #include "field/schedule.h"
+
+namespace testsupport {
 
 namespace {
 
@@ -516,3 +518,5 @@ std::vector<std::string> ValidateSchedules() {
     }
     return out;
 }
+
+}  // namespace testsupport

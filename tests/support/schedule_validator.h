@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+namespace testsupport {
+
 // Every problem found, one line each; empty when all schedules hold.
 std::vector<std::string> ValidateSchedules();
 
@@ -19,3 +21,5 @@ int32_t ValidatedScheduleCount();
 // Whether the enemy spawned at (x, y) is removed by its species' bounds after
 // its first frame of movement (scroll: the field's scroll speed).
 bool RemovedInFirstFrame(int32_t species, int32_t variant, float x, float y, float scroll);
+
+}  // namespace testsupport
