@@ -78,14 +78,16 @@ public:
     static GraphicsDevice* CreateHeadless();
 
     bool HasRenderer() const;
-    // Clears the back buffer to an opaque ARGB colour.
+    // Clears the game's 1280 x 720 picture to an opaque ARGB colour, and the
+    // letterbox bars around it to black.
     void Clear(uint32_t argb);
     void BeginScene();
     void EndScene();
     // Shows the frame. Returns false when the render device was lost or reset
     // (the game then ends, as it would on a lost Direct3D device).
     bool Present();
-    // Reads the frame drawn so far (before Present) as ARGB pixels (needs a renderer).
+    // Reads the frame drawn so far (before Present) as ARGB pixels at the
+    // window's own size, letterbox included (needs a renderer).
     bool ReadPixels(std::vector<uint32_t>* pixels, int* width, int* height);
     // Reads the frame back and writes it as a PNG (needs a renderer).
     bool SaveScreenshot(const char* path);

@@ -102,6 +102,43 @@ TEST_F(PlatformSession, FullScreenLetterboxesTheGamePicture) {
     device->Release();
 }
 
+// A window manager may give the window another size than the 1280 x 720 asked
+// for: the whole picture is scaled into it and letterboxed, never cropped.
+TEST_F(PlatformSession, AResizedWindowShowsTheWholePictureScaledAndLetterboxed) {
+    ASSERT_TRUE(PlatformCreateWindow(WindowMode::Windowed));
+    GraphicsDevice* device = CreateGraphicsDevice(WindowMode::Windowed, RendererKind::Software);
+    ASSERT_NE(device, nullptr);
+    SpriteBatchApi* batch = CreateSpriteBatch(device);
+    // The right-hand panel, x 1040 to 1280, red on the white picture.
+    Texture* panel = CreateTextureFromPixels(device, 240, 720, std::vector<uint32_t>(240 * 720, 0xFFFF0000), "panel");
+    SDL_SetWindowSize(PlatformWindow(), 640, 400);
+    EXPECT_TRUE(PlatformPumpEvents());
+    device->BeginScene();
+    device->Clear(0xFFFFFFFF);
+    batch->Begin(SpriteBatchApi::kAlphaBlend);
+    const Vec3 at{1040.0f, 0.0f, 0.0f};
+    batch->Draw(panel, nullptr, nullptr, &at, 0xFFFFFFFF);
+    batch->End();
+    device->EndScene();
+    std::vector<uint32_t> pixels;
+    int w = 0;
+    int h = 0;
+    ASSERT_TRUE(device->ReadPixels(&pixels, &w, &h));
+    ASSERT_EQ(w, 640);
+    ASSERT_EQ(h, 400);
+    auto pixel = [&](int x, int y) { return pixels[static_cast<size_t>(y) * w + x]; };
+    // Half size with bars of 20 pixels above and below: the panel runs from
+    // x 520 to the window's right edge, from y 20 to 380.
+    EXPECT_EQ(pixel(320, 10), 0xFF000000u);
+    EXPECT_EQ(pixel(320, 390), 0xFF000000u);
+    EXPECT_EQ(pixel(510, 200), 0xFFFFFFFFu);
+    EXPECT_EQ(pixel(525, 25), 0xFFFF0000u);
+    EXPECT_EQ(pixel(639, 375), 0xFFFF0000u);
+    panel->Release();
+    batch->Release();
+    device->Release();
+}
+
 TEST_F(PlatformSession, LostRenderDeviceEndsPresenting) {
     ASSERT_TRUE(PlatformCreateWindow(WindowMode::Windowed));
     GraphicsDevice* device = CreateGraphicsDevice(WindowMode::Windowed);
