@@ -115,8 +115,8 @@ GraphicsDevice::~GraphicsDevice() {
     delete impl_;
 }
 
-void NotifyRenderDeviceLost() {
-    if (windowDevice != nullptr) windowDevice->lost = true;
+void RenderDeviceReset() {
+    if (windowDevice != nullptr && !RemakeTextures(windowDevice)) windowDevice->lost = true;
 }
 
 void DestroyWindowRenderer() {
