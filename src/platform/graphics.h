@@ -1,10 +1,13 @@
 #pragma once
 // Textures, the render device and the sprite batch.
 //
-// Textures keep their pixels on the CPU (ARGB, colour key applied) so that they
-// can be created and inspected without a window; a device with a renderer
-// uploads them lazily, split into tiles when a sheet is larger than the
-// renderer's maximum texture size.
+// A texture made on a device with a renderer goes up to it at once, split into
+// tiles when a sheet is larger than the renderer's maximum texture size; one
+// made from a file then lets its CPU copy of the pixels go, and the file gives
+// them again whenever the tiles must be made anew (a reset, other limits).
+// Made without a renderer (headless, tests) a texture keeps its pixels (ARGB,
+// colour key applied) to be inspected, and goes up to a renderer at its first
+// draw there.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -16,7 +19,8 @@ class Texture {
 public:
     int Width() const { return width_; }
     int Height() const { return height_; }
-    // 0xAARRGGBB pixels, row-major, Width() * Height() entries.
+    // 0xAARRGGBB pixels, row-major, Width() * Height() entries; empty for a
+    // file texture made on a device with a renderer.
     const std::vector<uint32_t>& Pixels() const { return pixels_; }
     const std::string& SourcePath() const { return path_; }
     uint32_t ColorKey() const { return colorKey_; }
@@ -78,14 +82,18 @@ public:
     static GraphicsDevice* CreateHeadless();
 
     bool HasRenderer() const;
-    // Clears the back buffer to an opaque ARGB colour.
+    // Clears the game's 1280 x 720 picture to an opaque ARGB colour, and the
+    // letterbox bars around it to black.
     void Clear(uint32_t argb);
     void BeginScene();
     void EndScene();
-    // Shows the frame. Returns false when the render device was lost or reset
-    // (the game then ends, as it would on a lost Direct3D device).
+    // Shows the frame. Returns false when the render device was lost: SDL
+    // reported that the renderer lost its textures and one of them could not
+    // be made again from its file (the game then ends, as it would on a lost
+    // Direct3D device).
     bool Present();
-    // Reads the frame drawn so far (before Present) as ARGB pixels (needs a renderer).
+    // Reads the frame drawn so far (before Present) as ARGB pixels at the
+    // window's own size, letterbox included (needs a renderer).
     bool ReadPixels(std::vector<uint32_t>* pixels, int* width, int* height);
     // Reads the frame back and writes it as a PNG (needs a renderer).
     bool SaveScreenshot(const char* path);

@@ -31,11 +31,11 @@ GraphicsDevice* CreateGraphicsDevice(WindowMode mode, RendererKind kind) {
     if (kind == RendererKind::Any) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
     if (renderer == nullptr) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
     if (renderer == nullptr) return nullptr;
-    if (mode == WindowMode::Fullscreen) {
-        // The 1280 x 720 picture is scaled to the desktop and letterboxed.
-        SDL_RenderSetLogicalSize(renderer, kScreenWidth, kScreenHeight);
-        SDL_ShowCursor(SDL_DISABLE);
-    }
+    // The 1280 x 720 picture is scaled to whatever size the window has (the
+    // desktop in full screen, or what a window manager made of the window)
+    // and letterboxed.
+    SDL_RenderSetLogicalSize(renderer, kScreenWidth, kScreenHeight);
+    if (mode == WindowMode::Fullscreen) SDL_ShowCursor(SDL_DISABLE);
     auto* device = new GraphicsDevice;
     device->impl_ = new GraphicsDevice::Impl;
     device->impl_->renderer = renderer;
@@ -57,20 +57,12 @@ void GraphicsDevice::Clear(uint32_t argb) {
     const Uint8 red = static_cast<Uint8>(argb >> 16);
     const Uint8 green = static_cast<Uint8>(argb >> 8);
     const Uint8 blue = static_cast<Uint8>(argb);
-    int logicalW = 0;
-    int logicalH = 0;
-    SDL_RenderGetLogicalSize(r, &logicalW, &logicalH);
-    SDL_SetRenderDrawBlendMode(r, SDL_BLENDMODE_NONE);
-    if (logicalW == 0) {
-        SDL_SetRenderDrawColor(r, red, green, blue, a);
-        SDL_RenderClear(r);
-        return;
-    }
     // Letterboxed: black bars, the colour only on the game's picture.
+    SDL_SetRenderDrawBlendMode(r, SDL_BLENDMODE_NONE);
     SDL_SetRenderDrawColor(r, 0, 0, 0, 0xFF);
     SDL_RenderClear(r);
     SDL_SetRenderDrawColor(r, red, green, blue, a);
-    const SDL_Rect screen{0, 0, logicalW, logicalH};
+    const SDL_Rect screen{0, 0, kScreenWidth, kScreenHeight};
     SDL_RenderFillRect(r, &screen);
 }
 
@@ -86,11 +78,9 @@ bool GraphicsDevice::Present() {
 bool GraphicsDevice::ReadPixels(std::vector<uint32_t>* pixels, int* width, int* height) {
     SDL_Renderer* r = impl_->renderer;
     if (r == nullptr) return false;
-    // Read the whole output, letterbox included: drop the logical size while reading.
-    int logicalW = 0;
-    int logicalH = 0;
-    SDL_RenderGetLogicalSize(r, &logicalW, &logicalH);
-    if (logicalW != 0) SDL_RenderSetLogicalSize(r, 0, 0);
+    // Read the whole output at the window's size, letterbox included: drop
+    // the logical size while reading.
+    SDL_RenderSetLogicalSize(r, 0, 0);
     int w = 0;
     int h = 0;
     bool ok = SDL_GetRendererOutputSize(r, &w, &h) == 0 && w > 0 && h > 0;
@@ -98,7 +88,7 @@ bool GraphicsDevice::ReadPixels(std::vector<uint32_t>* pixels, int* width, int* 
         pixels->assign(static_cast<size_t>(w) * h, 0);
         ok = SDL_RenderReadPixels(r, nullptr, SDL_PIXELFORMAT_ARGB8888, pixels->data(), w * 4) == 0;
     }
-    if (logicalW != 0) SDL_RenderSetLogicalSize(r, logicalW, logicalH);
+    SDL_RenderSetLogicalSize(r, kScreenWidth, kScreenHeight);
     if (!ok) return false;
     *width = w;
     *height = h;
@@ -125,8 +115,8 @@ GraphicsDevice::~GraphicsDevice() {
     delete impl_;
 }
 
-void NotifyRenderDeviceLost() {
-    if (windowDevice != nullptr) windowDevice->lost = true;
+void RenderDeviceReset() {
+    if (windowDevice != nullptr && !RemakeTextures(windowDevice)) windowDevice->lost = true;
 }
 
 void DestroyWindowRenderer() {

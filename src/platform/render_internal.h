@@ -8,14 +8,15 @@
 
 struct GraphicsDevice::Impl {
     SDL_Renderer* renderer = nullptr;  // null for a headless device
-    bool lost = false;                 // a reset or loss was reported
+    bool lost = false;                 // a texture could not be made again after a reset
     int maxTextureWidth = 0;           // the renderer's limits, 0 = none
     int maxTextureHeight = 0;
     int sizeCap = 0;                   // LimitTextureSize, 0 = none
 };
 
 // A texture's renderer copy: the pixels cut into tiles of at most the
-// renderer's maximum texture size, row by row.
+// renderer's maximum texture size, row by row. Once a file texture has its
+// tiles, they are its only copy of the picture.
 struct Texture::Impl {
     Texture* owner = nullptr;
     SDL_Renderer* renderer = nullptr;  // the renderer the tiles belong to
@@ -36,3 +37,7 @@ struct Texture::Impl {
 bool EnsureTextureUploaded(const Texture* texture, GraphicsDevice::Impl* device);
 // Frees the tiles that belong to `renderer` (all textures).
 void DropTilesOfRenderer(SDL_Renderer* renderer);
+// Makes every texture on `device`'s renderer again, from its file (or from its
+// pixels where it keeps them). False when one that could be drawn before
+// cannot be made again.
+bool RemakeTextures(GraphicsDevice::Impl* device);

@@ -12,8 +12,10 @@ SDL_Window* PlatformWindow();
 // True when the window was created in desktop full screen.
 bool PlatformWindowIsFullscreen();
 
-// The render device was reset or lost: the next Present reports it.
-void NotifyRenderDeviceLost();
+// SDL reported that the window's renderer lost its textures (a reset of its
+// targets or of the device): they are made again from their files. One that
+// cannot be made again loses the device, and the next Present reports it.
+void RenderDeviceReset();
 // Destroys the renderer of the window's device (at shutdown, when the game has
 // not released the device itself).
 void DestroyWindowRenderer();

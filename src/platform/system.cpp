@@ -81,7 +81,7 @@ void HandleEvent(const SDL_Event& event) {
             break;
         case SDL_RENDER_DEVICE_RESET:
         case SDL_RENDER_TARGETS_RESET:
-            NotifyRenderDeviceLost();
+            RenderDeviceReset();
             break;
         default:
             break;

@@ -7,7 +7,8 @@
 // Starts the platform's video, event, controller and audio subsystems.
 bool PlatformInit();
 // Creates the hidden 1280 x 720 window titled "MIRELUNE" (desktop full screen
-// with the picture scaled and letterboxed in WindowMode::Fullscreen).
+// in WindowMode::Fullscreen). The device scales the picture into the window's
+// size, whatever it becomes, letterboxed.
 bool PlatformCreateWindow(WindowMode mode);
 bool PlatformHasWindow();
 void PlatformShowWindow();

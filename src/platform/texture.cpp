@@ -1,5 +1,5 @@
-// Textures: PNG loading with colour key and resampling, the creation log, and
-// the upload of the pixels into renderer tiles.
+// Textures: PNG loading with colour key and resampling, the creation log, the
+// upload of the pixels into renderer tiles and their remaking from the file.
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -95,6 +95,20 @@ Texture::Impl* NewImpl(Texture* owner) {
     return impl;
 }
 
+// The pixels of a texture file as the game asks for it: the colour key applied,
+// resampled to width x height (a size of 0 takes the file's own).
+bool ReadTextureFile(const char* path, int width, int height, uint32_t colorKey, std::vector<uint32_t>* pixels,
+                     int* w, int* h) {
+    int fileW = 0;
+    int fileH = 0;
+    if (!ReadPng(path, pixels, &fileW, &fileH, MaxFileSide(width), MaxFileSide(height))) return false;
+    if (colorKey != 0) std::replace(pixels->begin(), pixels->end(), colorKey, uint32_t{0});
+    *w = width > 0 ? width : fileW;
+    *h = height > 0 ? height : fileH;
+    if (*w != fileW || *h != fileH) *pixels = ResamplePixels(*pixels, fileW, fileH, *w, *h);
+    return !pixels->empty();
+}
+
 void DropTiles(Texture::Impl* impl) {
     for (SDL_Texture* tile : impl->tiles) SDL_DestroyTexture(tile);
     impl->tiles.clear();
@@ -134,7 +148,7 @@ std::vector<uint32_t> ResamplePixels(const std::vector<uint32_t>& src, int srcW,
     return out;
 }
 
-Texture* CreateTextureFromPixels(GraphicsDevice*, int width, int height, std::vector<uint32_t> pixels,
+Texture* CreateTextureFromPixels(GraphicsDevice* device, int width, int height, std::vector<uint32_t> pixels,
                                  const char* name) {
     if (width <= 0 || height <= 0 || pixels.size() != static_cast<size_t>(width) * height) return nullptr;
     auto* texture = new Texture;
@@ -144,6 +158,7 @@ Texture* CreateTextureFromPixels(GraphicsDevice*, int width, int height, std::ve
     texture->path_ = name != nullptr ? name : "";
     texture->impl_ = NewImpl(texture);
     ++liveTextures;
+    if (device != nullptr && device->HasRenderer()) EnsureTextureUploaded(texture, device->impl());
     return texture;
 }
 
@@ -151,21 +166,21 @@ Texture* CreateTextureFromFile(GraphicsDevice* device, const char* path, int wid
                                uint32_t colorKey) {
     if (path == nullptr) return nullptr;
     std::vector<uint32_t> pixels;
-    int fileW = 0;
-    int fileH = 0;
-    if (!ReadPng(path, &pixels, &fileW, &fileH, MaxFileSide(width), MaxFileSide(height))) {
+    int w = 0;
+    int h = 0;
+    if (!ReadTextureFile(path, width, height, colorKey, &pixels, &w, &h)) {
         NoteFailedFile(path);
         return nullptr;
     }
-    if (colorKey != 0) std::replace(pixels.begin(), pixels.end(), colorKey, uint32_t{0});
-    // A size of 0 takes the file's own.
-    const int w = width > 0 ? width : fileW;
-    const int h = height > 0 ? height : fileH;
-    if (w != fileW || h != fileH) pixels = ResamplePixels(pixels, fileW, fileH, w, h);
     Texture* texture = CreateTextureFromPixels(device, w, h, std::move(pixels), path);
     if (texture == nullptr) return nullptr;
     texture->colorKey_ = colorKey;
     creationLog.push_back(TextureCreation{path, w, h, colorKey});
+    // Once on the renderer the picture needs no copy here: the file gives it
+    // again whenever the tiles must be made anew.
+    if (texture->impl_->renderer != nullptr && !texture->impl_->uploadFailed) {
+        std::vector<uint32_t>().swap(texture->pixels_);
+    }
     return texture;
 }
 
@@ -214,7 +229,18 @@ bool EnsureTextureUploaded(const Texture* texture, GraphicsDevice::Impl* device)
     impl->tileHeight = tileH;
     impl->columns = (w + tileW - 1) / tileW;
     impl->rows = (h + tileH - 1) / tileH;
+    // A texture that let its pixels go reads them again from its file.
+    std::vector<uint32_t> reread;
     const uint32_t* pixels = texture->Pixels().data();
+    if (texture->Pixels().empty()) {
+        int rereadW = 0;
+        int rereadH = 0;
+        if (!ReadTextureFile(texture->SourcePath().c_str(), w, h, texture->ColorKey(), &reread, &rereadW, &rereadH)) {
+            impl->uploadFailed = true;
+            return false;
+        }
+        pixels = reread.data();
+    }
     for (int row = 0; row < impl->rows; ++row) {
         for (int column = 0; column < impl->columns; ++column) {
             const int x = column * tileW;
@@ -234,4 +260,15 @@ bool EnsureTextureUploaded(const Texture* texture, GraphicsDevice::Impl* device)
         }
     }
     return true;
+}
+
+bool RemakeTextures(GraphicsDevice::Impl* device) {
+    bool all = true;
+    for (Texture::Impl* impl = liveList; impl != nullptr; impl = impl->next) {
+        if (impl->renderer != device->renderer) continue;
+        const bool wasDrawable = !impl->uploadFailed;
+        DropTiles(impl);
+        if (!EnsureTextureUploaded(impl->owner, device) && wasDrawable) all = false;
+    }
+    return all;
 }

@@ -60,8 +60,12 @@ TEST(BusyFieldScreenshot, HudFrameAndPanelsStandOverAFullField) {
     EXPECT_TRUE(fs::exists(rig.LastPath()));
 
     // The frame stands over the field at its opaque points: the playfield's
-    // right edge and the right-hand boards' margins.
-    const Texture* frame = game->userInterface.uiTexture;
+    // right edge and the right-hand boards' margins. The sheet on the window's
+    // device keeps no copy of its pixels: they are read from its file.
+    const Texture* drawn = game->userInterface.uiTexture;
+    Texture* frame = CreateTextureFromFile(nullptr, drawn->SourcePath().c_str(), drawn->Width(), drawn->Height(),
+                                           drawn->ColorKey());
+    ASSERT_NE(frame, nullptr);
     for (const auto& [x, y] : {std::pair{1275, 4}, std::pair{1275, 715}, std::pair{995, 360}, std::pair{1000, 340}}) {
         const uint32_t painted = FramePixel(frame, x, y);
         ASSERT_EQ(painted >> 24, 0xFFu) << x << "," << y;
@@ -73,6 +77,7 @@ TEST(BusyFieldScreenshot, HudFrameAndPanelsStandOverAFullField) {
         for (int x = 300; x < 980; x += 20) white += (rig.Pixel(x, y) & 0xFFFFFF) == 0xFFFFFF;
     EXPECT_LT(white, 10);
 
+    frame->Release();
     game->ReleaseAssets();
     fs::current_path(previous);
 }
