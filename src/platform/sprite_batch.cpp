@@ -40,8 +40,6 @@ void SpriteBatchApi::Begin(uint32_t) {
     batchesThisFrame_ = 0;
 }
 
-void SpriteBatchApi::SetTransform(const Matrix& m) { transform_ = m; }
-
 void SpriteBatchApi::End() {
     Flush();
     lastBatches_ = batchesThisFrame_;
@@ -76,7 +74,7 @@ void SpriteBatchApi::Draw(const Texture* texture, const Rect* source, const Vec3
     if (rect.right <= rect.left || rect.bottom <= rect.top) return;
     const Vec3 c = centre != nullptr ? *centre : Vec3{};
     const Vec3 pos = position != nullptr ? *position : Vec3{};
-    if (recording_) records_.push_back(DrawRecord{texture, rect, c, pos, transform_, color});
+    if (recording_) records_.emplace_back(texture, rect, c, pos, transform_, color);
 
     if (!begun_ || device_ == nullptr) return;
     GraphicsDevice::Impl* device = device_->impl();
