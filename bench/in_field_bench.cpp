@@ -5,10 +5,13 @@
 //    it fires the most bullets, with every other pool full (boss_moments.h);
 //  - one whole frame (clear, draw, present) of the full pools through SDL's
 //    software renderer at 1280 x 720.
-// Reports the median time of one UpdatePlay and of one DrawPlay submission
-// (into the sprite batch's recording) over a few thousand frames, prints a
-// table against the goals (update under 0.25 ms, draw under 0.5 ms) and exits
-// with status 1 when a case misses its goal.
+// Times the median of one UpdatePlay and of one DrawPlay submission (into the
+// sprite batch's recording) over a few thousand frames and, right after each
+// timed frame, in the same run, the frame's floor (floors.h): one bullet move
+// per live pool slot for the update, four vertices and six indices per sprite
+// drawn for the draw. The goals are ratios to the floors, so a machine slower
+// than this one is judged as fairly; the program prints the ratios beside the
+// absolute times and exits with status 1 only when a ratio is over its goal.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -23,9 +26,11 @@
 #include "app/game.h"
 #include "boss_moments.h"
 #include "core/random.h"
+#include "floors.h"
 #include "platform/graphics.h"
 #include "support/busy_field.h"
 #include "support/game_holder.h"
+#include "support/pool_census.h"
 #include "support/screenshot.h"
 #include "world_snapshot.h"
 
@@ -33,17 +38,32 @@ namespace {
 
 constexpr int kFrames = 3000;
 constexpr int kSoftwareFrames = 100;
-constexpr double kUpdateGoalMs = 0.25;
-constexpr double kDrawGoalMs = 0.5;
+// The goals, as multiples of the floors. On the development machine (8 cores
+// shared with other builds) the worst case came to 2.6 times its floor for
+// UpdatePlay and 6.0 for DrawPlay (a submission of about 18 ns a sprite against
+// a floor of 3); run 16 times slower under valgrind, to 0.8 and 5.9. The goals
+// leave room beyond that for load and for machines whose arithmetic and memory
+// stand in another proportion.
+constexpr double kUpdateGoalRatio = 4.0;
+constexpr double kDrawGoalRatio = 10.0;
 
 Game* TheGame = nullptr;
+
+// The medians of a frame and of its floor, in milliseconds; -1 when not timed.
+struct Timing {
+    double frameMs = -1.0;
+    double floorMs = -1.0;
+    bool Timed() const { return frameMs >= 0.0; }
+    double Ratio() const { return floorMs > 0.0 ? frameMs / floorMs : 0.0; }
+};
 
 // One line of the table.
 struct Row {
     std::string name;
     std::string moment;  // what the case shows
-    double updateMs = -1.0;
-    double drawMs = -1.0;
+    Timing update;
+    Timing draw;
+    int slots = 0;  // live pool slots before the update
     int draws = 0;
 };
 std::vector<Row> Rows;
@@ -64,44 +84,61 @@ double MedianMilliseconds(std::vector<double>& seconds) {
     return *middle * 1000.0;
 }
 
-// Times `frame` alone; `prepare` runs before it, untimed. Returns the median.
-template <typename Prepare, typename Frame>
-double TimeFrames(benchmark::State& state, Prepare prepare, Frame frame) {
-    std::vector<double> seconds;
-    seconds.reserve(static_cast<size_t>(state.max_iterations));
+template <typename Work>
+double Seconds(Work& work) {
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    const auto stop = std::chrono::steady_clock::now();
+    return std::chrono::duration<double>(stop - start).count();
+}
+
+// Times `frame`, then `floor`, each alone; `prepare` runs before them, untimed.
+// Frame and floor take turns, so that both see the same load on the machine.
+template <typename Prepare, typename Frame, typename Floor>
+Timing TimeFrames(benchmark::State& state, Prepare prepare, Frame frame, Floor floor) {
+    std::vector<double> frames;
+    std::vector<double> floors;
+    frames.reserve(static_cast<size_t>(state.max_iterations));
+    floors.reserve(static_cast<size_t>(state.max_iterations));
     for (auto _ : state) {
         prepare();
-        const auto start = std::chrono::steady_clock::now();
-        frame();
-        const auto stop = std::chrono::steady_clock::now();
-        const double s = std::chrono::duration<double>(stop - start).count();
+        const double s = Seconds(frame);
         state.SetIterationTime(s);
-        seconds.push_back(s);
+        frames.push_back(s);
+        floors.push_back(Seconds(floor));
     }
-    const double median = MedianMilliseconds(seconds);
-    state.counters["median_ms"] = median;
-    return median;
+    Timing t;
+    t.frameMs = MedianMilliseconds(frames);
+    t.floorMs = MedianMilliseconds(floors);
+    state.counters["median_ms"] = t.frameMs;
+    state.counters["floor_ms"] = t.floorMs;
+    return t;
 }
 
 // Times UpdatePlay from the world `put` sets up.
 template <typename Put>
 void TimeUpdate(benchmark::State& state, Row& row, Put put) {
-    row.updateMs = TimeFrames(state, put, [] { benchmark::DoNotOptimize(TheGame->UpdatePlay()); });
+    put();
+    row.slots = testsupport::TakePoolCensus().Total();
+    benchsupport::UpdateFloor floor(row.slots);
+    row.update = TimeFrames(
+        state, put, [] { benchmark::DoNotOptimize(TheGame->UpdatePlay()); }, [&] { floor.Run(); });
 }
 
 // Times DrawPlay into the recording after one update of the world `put` sets up.
 template <typename Put>
 void TimeDraw(benchmark::State& state, Row& row, Put put) {
+    auto prepare = [&] {
+        put();
+        TheGame->UpdatePlay();  // the enemies' draw list
+        SpriteBatch->ClearRecords();
+    };
     SpriteBatch->StartRecording(1 << 17);
-    row.drawMs = TimeFrames(
-        state,
-        [&] {
-            put();
-            TheGame->UpdatePlay();  // the enemies' draw list
-            SpriteBatch->ClearRecords();
-        },
-        [] { TheGame->DrawPlay(); });
+    prepare();  // one frame untimed, to count its sprites
+    TheGame->DrawPlay();
     row.draws = static_cast<int>(SpriteBatch->Records().size());
+    benchsupport::DrawFloor floor(row.draws);
+    row.draw = TimeFrames(state, prepare, [] { TheGame->DrawPlay(); }, [&] { floor.Run(); });
     state.counters["draws"] = row.draws;
     SpriteBatch->StopRecording();
 }
@@ -165,15 +202,14 @@ void FullFrameSoftwareRenderer(benchmark::State& state) {
     }
     PutFullPools();
     TheGame->UpdatePlay();
-    SoftwareFrameMs = TimeFrames(
-        state, [] {},
-        [] {
-            Direct3DDevice->BeginScene();
-            Direct3DDevice->Clear(0xFFFFFFFF);
-            TheGame->DrawPlay();
-            Direct3DDevice->EndScene();
-            Direct3DDevice->Present();
-        });
+    auto frame = [] {
+        Direct3DDevice->BeginScene();
+        Direct3DDevice->Clear(0xFFFFFFFF);
+        TheGame->DrawPlay();
+        Direct3DDevice->EndScene();
+        Direct3DDevice->Present();
+    };
+    SoftwareFrameMs = TimeFrames(state, [] {}, frame, [] {}).frameMs;
 }
 
 void RegisterCases() {
@@ -191,20 +227,26 @@ void RegisterCases() {
           kSoftwareFrames);
 }
 
-const char* Verdict(double ms, double goal) { return ms < 0.0 ? "-" : ms < goal ? "ok" : "OVER"; }
+// "ok" or "OVER" for a ratio against its goal, "-" where nothing was timed.
+const char* Verdict(const Timing& t, double goal) { return !t.Timed() ? "-" : t.Ratio() <= goal ? "ok" : "OVER"; }
+bool Met(const Timing& t, double goal) { return !t.Timed() || t.Ratio() <= goal; }
 
 // The table; false when a case missed its goal.
 bool PrintTable() {
     bool allMet = true;
-    std::printf("\n%-20s %-42s %12s %10s %7s  %s\n", "case", "moment", "UpdatePlay", "DrawPlay", "draws", "goals");
+    std::printf("\n%-18s %-42s %5s %10s %9s %6s %6s %9s %9s %6s  %s\n", "case", "moment", "slots", "UpdatePlay",
+                "floor", "ratio", "draws", "DrawPlay", "floor", "ratio", "goals");
     for (const Row& r : Rows) {
-        const bool met = (r.updateMs < 0.0 || r.updateMs < kUpdateGoalMs) && (r.drawMs < 0.0 || r.drawMs < kDrawGoalMs);
-        allMet = allMet && met;
-        std::printf("%-20s %-42s %9.4f ms %7.4f ms %7d  update %s, draw %s\n", r.name.c_str(), r.moment.c_str(),
-                    r.updateMs, r.drawMs, r.draws, Verdict(r.updateMs, kUpdateGoalMs), Verdict(r.drawMs, kDrawGoalMs));
+        allMet = allMet && Met(r.update, kUpdateGoalRatio) && Met(r.draw, kDrawGoalRatio);
+        std::printf("%-18s %-42s %5d %7.4f ms %6.4f ms %6.2f %6d %6.4f ms %6.4f ms %6.2f  update %s, draw %s\n",
+                    r.name.c_str(), r.moment.c_str(), r.slots, r.update.frameMs, r.update.floorMs, r.update.Ratio(),
+                    r.draws, r.draw.frameMs, r.draw.floorMs, r.draw.Ratio(), Verdict(r.update, kUpdateGoalRatio),
+                    Verdict(r.draw, kDrawGoalRatio));
     }
-    std::printf("medians; goals: UpdatePlay under %.2f ms, DrawPlay under %.2f ms: %s\n", kUpdateGoalMs, kDrawGoalMs,
-                allMet ? "every case met them" : "A CASE MISSED ITS GOAL");
+    std::printf("medians; floors: one bullet move per live pool slot (update), four vertices and six indices per "
+                "sprite (draw)\n");
+    std::printf("goals: UpdatePlay at most %.1f times its floor, DrawPlay at most %.1f times its floor: %s\n",
+                kUpdateGoalRatio, kDrawGoalRatio, allMet ? "every case met them" : "A CASE MISSED ITS GOAL");
     if (SoftwareFrameMs >= 0.0)
         std::printf("one whole frame of the full pools (clear, draw, present) through SDL's software renderer at "
                     "1280 x 720: %.2f ms (median)\n",

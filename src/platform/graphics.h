@@ -129,7 +129,7 @@ public:
 
     void Begin(uint32_t flags);
     // Stays in force until the next SetTransform, across Begin/End.
-    void SetTransform(const Matrix& m);
+    void SetTransform(const Matrix& m) { transform_ = m; }
     const Matrix& GetTransform() const { return transform_; }
     // Places each corner c of the source rectangle at (c - centre + position) * M.
     // A null rectangle means the whole texture, a null centre or position the

@@ -124,6 +124,30 @@ TEST_F(RenderedBatch, ConsecutiveDrawsOfOneTextureShareOneCall) {
     b->Release();
 }
 
+TEST_F(RenderedBatch, ARunOfOneTextureLongerThanTheBatchsFirstRoomDrawsEveryQuad) {
+    ASSERT_TRUE(rig.Ready());
+    // 5000 single-texel quads, past the 4096 the batch has room for at first.
+    Texture* dot = SolidTexture(1, 1, 0xFFFFFFFF);
+    SpriteBatchApi* batch = rig.Batch();
+    batch->SetTransform(MatrixIdentity());
+    constexpr int kDots = 5000;
+    auto at = [](int i) {
+        return Vec3{static_cast<float>(10 + i % 100 * 12), static_cast<float>(10 + i / 100 * 12), 0.0f};
+    };
+    rig.BeginFrame(0xFF000000);
+    for (int i = 0; i < kDots; ++i) {
+        const Vec3 p = at(i);
+        batch->Draw(dot, nullptr, nullptr, &p, 0xFFFFFFFF);
+    }
+    ASSERT_TRUE(rig.EndFrame(nullptr));
+    EXPECT_EQ(batch->LastSubmittedBatches(), 1);
+    for (int i = 0; i < kDots; ++i) {
+        const Vec3 p = at(i);
+        ASSERT_EQ(rig.Pixel(static_cast<int>(p.x), static_cast<int>(p.y)), 0xFFFFFFFFu) << "quad " << i;
+    }
+    dot->Release();
+}
+
 TEST_F(RenderedBatch, KeyedPixelsShowTheClearColourAndRotationLandsRight) {
     ASSERT_TRUE(rig.Ready());
     // 4 x 2 sprite file: red, with the green key at (0, 0).
