@@ -102,7 +102,10 @@ bool GraphicsDevice::SaveScreenshot(const char* path) {
     return ReadPixels(&pixels, &w, &h) && WritePng(path, pixels.data(), w, h);
 }
 
-void GraphicsDevice::LimitTextureSize(int maxSide) { impl_->sizeCap = std::max(0, maxSide); }
+void GraphicsDevice::LimitTextureSize(int maxSide) {
+    impl_->sizeCap = std::max(0, maxSide);
+    ++impl_->tileLimits;
+}
 
 void GraphicsDevice::Release() { delete this; }
 

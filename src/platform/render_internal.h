@@ -2,6 +2,7 @@
 // Renderer-side state of devices and textures (platform sources only).
 #include <SDL.h>
 
+#include <cstdint>
 #include <vector>
 
 #include "platform/graphics.h"
@@ -12,6 +13,7 @@ struct GraphicsDevice::Impl {
     int maxTextureWidth = 0;           // the renderer's limits, 0 = none
     int maxTextureHeight = 0;
     int sizeCap = 0;                   // LimitTextureSize, 0 = none
+    uint32_t tileLimits = 1;           // changes whenever the limits above do
 };
 
 // A texture's renderer copy: the pixels cut into tiles of at most the
@@ -26,6 +28,7 @@ struct Texture::Impl {
     int rows = 0;
     std::vector<SDL_Texture*> tiles;
     bool uploadFailed = false;
+    uint32_t tileLimits = 0;  // the device's tileLimits when the tiles were cut
     // Every live texture is on one list, so a renderer that goes away can
     // take its tiles with it.
     Impl* prev = nullptr;

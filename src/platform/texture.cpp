@@ -210,6 +210,8 @@ void DropTilesOfRenderer(SDL_Renderer* renderer) {
 bool EnsureTextureUploaded(const Texture* texture, GraphicsDevice::Impl* device) {
     if (device == nullptr || device->renderer == nullptr) return false;
     Texture::Impl* impl = texture->impl();
+    // Every draw asks; the answer changes only with the renderer or its limits.
+    if (impl->renderer == device->renderer && impl->tileLimits == device->tileLimits) return !impl->uploadFailed;
     const int w = texture->Width();
     const int h = texture->Height();
     auto limit = [&](int size, int rendererMax) {
@@ -220,11 +222,13 @@ bool EnsureTextureUploaded(const Texture* texture, GraphicsDevice::Impl* device)
     const int tileW = limit(w, device->maxTextureWidth);
     const int tileH = limit(h, device->maxTextureHeight);
     if (impl->renderer == device->renderer && impl->tileWidth == tileW && impl->tileHeight == tileH) {
+        impl->tileLimits = device->tileLimits;
         return !impl->uploadFailed;
     }
 
     DropTiles(impl);
     impl->renderer = device->renderer;
+    impl->tileLimits = device->tileLimits;
     impl->tileWidth = tileW;
     impl->tileHeight = tileH;
     impl->columns = (w + tileW - 1) / tileW;
