@@ -43,12 +43,29 @@ void AudioCallback(void*, Uint8* stream, int bytes) {
     MixRegistered(reinterpret_cast<float*>(stream), static_cast<size_t>(bytes) / (2 * sizeof(float)));
 }
 
-float SampleAt(const uint8_t* data, size_t frame, int channel, const WaveFormat& format) {
+// One sample on the 16-bit scale; an 8-bit one is moved up by eight bits.
+int16_t SampleAt(const uint8_t* data, size_t frame, int channel, const WaveFormat& format) {
     const size_t index = frame * format.channels + static_cast<size_t>(channel);
-    if (format.bitsPerSample == 8) return (static_cast<float>(data[index]) - 128.0f) / 128.0f;
+    if (format.bitsPerSample == 8) return static_cast<int16_t>((data[index] - 128) * 256);
     const uint8_t* p = data + index * 2;
-    const auto value = static_cast<int16_t>(static_cast<uint16_t>(p[0] | (p[1] << 8)));
-    return static_cast<float>(value) / 32768.0f;
+    return static_cast<int16_t>(static_cast<uint16_t>(p[0] | (p[1] << 8)));
+}
+
+// Adds `frames` frames of `voice` from its position to the stereo `out`, a mono
+// voice to both channels.
+void AddFrames(const MixVoice& voice, size_t frames, float* out) {
+    // s / 32768 * gain, with the exact power-of-two division folded in.
+    const float scale = voice.gain / 32768.0f;
+    const int16_t* src = voice.samples.data() + voice.position * voice.channels;
+    if (voice.channels == 1) {
+        for (size_t i = 0; i < frames; ++i) {
+            const float value = static_cast<float>(src[i]) * scale;
+            out[i * 2] += value;
+            out[i * 2 + 1] += value;
+        }
+    } else {
+        for (size_t i = 0; i < frames * 2; ++i) out[i] += static_cast<float>(src[i]) * scale;
+    }
 }
 
 }  // namespace
@@ -66,37 +83,36 @@ uint64_t ConvertedSoundBytes(const WaveFormat& format, uint64_t bytes, int rate)
     }
     const uint64_t frameBytes = uint64_t{format.channels} * (format.bitsPerSample / 8);
     const uint64_t outFrames = bytes / frameBytes * static_cast<uint64_t>(rate) / format.samplesPerSec;
-    return outFrames * 2 * sizeof(float);
+    return outFrames * format.channels * sizeof(int16_t);
 }
 
-std::vector<float> ConvertToDeviceFormat(const WaveFormat& format, const uint8_t* data, size_t bytes,
-                                         int rate) {
+std::vector<int16_t> ConvertToDeviceFormat(const WaveFormat& format, const uint8_t* data, size_t bytes,
+                                           int rate) {
     const uint64_t outBytes = ConvertedSoundBytes(format, bytes, rate);
     if (outBytes == 0 || outBytes > kMaxConvertedSoundBytes || data == nullptr) return {};
-    const size_t inFrames = bytes / (static_cast<size_t>(format.channels) * (format.bitsPerSample / 8));
-    const int lastChannel = format.channels - 1;
-    const size_t outFrames = static_cast<size_t>(outBytes / (2 * sizeof(float)));
-    std::vector<float> out(outFrames * 2);
+    const size_t channels = format.channels;
+    const size_t inFrames = bytes / (channels * (format.bitsPerSample / 8));
+    const size_t outFrames = static_cast<size_t>(outBytes / (channels * sizeof(int16_t)));
+    std::vector<int16_t> out(outFrames * channels);
     if (format.samplesPerSec == static_cast<uint32_t>(rate)) {
-        // Already at the device's rate: each frame is taken as it is.
-        for (size_t i = 0; i < outFrames; ++i) {
-            out[i * 2] = SampleAt(data, i, 0, format);
-            out[i * 2 + 1] = SampleAt(data, i, lastChannel, format);
+        // Already at the device's rate: each sample is taken as it is.
+        for (size_t i = 0; i < out.size(); ++i) {
+            out[i] = SampleAt(data, i / channels, static_cast<int>(i % channels), format);
         }
         return out;
     }
     const double step = static_cast<double>(format.samplesPerSec) / rate;
     for (size_t i = 0; i < outFrames; ++i) {
-        // Linear interpolation between the two nearest source frames.
+        // Linear interpolation between the two nearest source frames, rounded
+        // to the nearest 16-bit step.
         const double at = static_cast<double>(i) * step;
         const size_t f0 = std::min(static_cast<size_t>(at), inFrames - 1);
         const size_t f1 = std::min(f0 + 1, inFrames - 1);
         const float t = static_cast<float>(at - static_cast<double>(f0));
-        for (int c = 0; c < 2; ++c) {
-            const int channel = std::min(c, lastChannel);
-            const float a = SampleAt(data, f0, channel, format);
-            const float b = SampleAt(data, f1, channel, format);
-            out[i * 2 + static_cast<size_t>(c)] = a + (b - a) * t;
+        for (size_t c = 0; c < channels; ++c) {
+            const float a = SampleAt(data, f0, static_cast<int>(c), format);
+            const float b = SampleAt(data, f1, static_cast<int>(c), format);
+            out[i * channels + c] = static_cast<int16_t>(std::lround(a + (b - a) * t));
         }
     }
     return out;
@@ -105,7 +121,7 @@ std::vector<float> ConvertToDeviceFormat(const WaveFormat& format, const uint8_t
 void MixVoices(MixVoice* const* list, size_t voiceCount, float* out, size_t frames) {
     for (size_t v = 0; v < voiceCount; ++v) {
         MixVoice& voice = *list[v];
-        const size_t length = voice.samples.size() / 2;
+        const size_t length = voice.samples.size() / voice.channels;
         // At the end a looping voice wraps to its start, another stops.
         auto wrapOrStop = [&voice, length] {
             if (voice.position < length) return;
@@ -119,9 +135,7 @@ void MixVoices(MixVoice* const* list, size_t voiceCount, float* out, size_t fram
         size_t done = 0;
         while (voice.playing && done < frames) {
             const size_t run = std::min(frames - done, length - voice.position);
-            const float* src = &voice.samples[voice.position * 2];
-            float* dst = out + done * 2;
-            for (size_t i = 0; i < run * 2; ++i) dst[i] += src[i] * voice.gain;
+            AddFrames(voice, run, out + done * 2);
             voice.position += run;
             done += run;
             wrapOrStop();
@@ -173,10 +187,11 @@ int AudioDeviceRate() { return deviceRate; }
 bool AudioDeviceRunning() { return audioDevice != 0 && SDL_GetAudioDeviceStatus(audioDevice) == SDL_AUDIO_PLAYING; }
 
 SoundBuffer* CreateSoundBuffer(const WaveFormat& format, const uint8_t* data, size_t bytes) {
-    std::vector<float> samples = ConvertToDeviceFormat(format, data, bytes, AudioDeviceRate());
+    std::vector<int16_t> samples = ConvertToDeviceFormat(format, data, bytes, AudioDeviceRate());
     if (samples.empty()) return nullptr;
     auto* buffer = new SoundBuffer;
     buffer->voice_.samples = std::move(samples);
+    buffer->voice_.channels = format.channels;
     VoiceLock lock;
     voices.push_back(&buffer->voice_);
     return buffer;
@@ -195,7 +210,7 @@ void SoundBuffer::Stop() {
 
 void SoundBuffer::SetCurrentPosition(size_t frame) {
     VoiceLock lock;
-    voice_.position = std::min(frame, voice_.samples.size() / 2);
+    voice_.position = std::min(frame, FrameCount());
 }
 
 void SoundBuffer::SetVolume(int32_t hundredthsOfDb) {
@@ -218,7 +233,7 @@ size_t SoundBuffer::GetCurrentPosition() const {
     return voice_.position;
 }
 
-size_t SoundBuffer::FrameCount() const { return voice_.samples.size() / 2; }
+size_t SoundBuffer::FrameCount() const { return voice_.samples.size() / voice_.channels; }
 
 void SoundBuffer::Release() { delete this; }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Sound voices mixed in the audio callback. One voice per loaded WAV; its
-// samples are converted once to the device format when it is created.
+// samples are converted once to 16 bits at the device's rate when it is
+// created, keeping the file's channels; the mixing makes them stereo float.
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -14,10 +15,12 @@ struct WaveFormat {
     uint16_t bitsPerSample = 0;   // 8 or 16
 };
 
-// The mixing state of one voice (device format: interleaved stereo float).
+// The mixing state of one voice: 16-bit samples at the device's rate,
+// interleaved when stereo; a mono voice is heard on both channels.
 struct MixVoice {
-    std::vector<float> samples;   // frames * 2
-    size_t position = 0;          // in frames
+    std::vector<int16_t> samples;  // frames * channels
+    uint16_t channels = 1;         // 1 or 2
+    size_t position = 0;           // in frames
     bool playing = false;
     bool looping = false;
     float gain = 1.0f;
@@ -26,23 +29,24 @@ struct MixVoice {
 // Gain for a volume in hundredths of a decibel: 10^(v / 2000); -10000 or less is silent.
 float VolumeToGain(int32_t hundredthsOfDb);
 
-// One sound's samples in the device format take at most this many bytes (about
-// twelve minutes at 44100 Hz): a WAV at a very low rate would otherwise be
-// resampled into gigabytes.
+// One sound's converted samples take at most this many bytes (about 50 minutes
+// of mono or 25 of stereo at 44100 Hz): a WAV at a very low rate would
+// otherwise be resampled into gigabytes.
 constexpr uint64_t kMaxConvertedSoundBytes = uint64_t{256} << 20;
-// The bytes that `bytes` of PCM in `format` take once converted to interleaved
-// stereo float at `deviceRate` (0 for a format that cannot be converted).
+// The bytes that `bytes` of PCM in `format` take once converted to 16 bits at
+// `deviceRate` in its own channels (0 for a format that cannot be converted).
 uint64_t ConvertedSoundBytes(const WaveFormat& format, uint64_t bytes, int deviceRate);
 
 // Converts PCM samples (8-bit unsigned or 16-bit signed, mono or stereo) at any
-// rate to interleaved stereo float at `deviceRate`; nothing when the result
-// would exceed kMaxConvertedSoundBytes.
-std::vector<float> ConvertToDeviceFormat(const WaveFormat& format, const uint8_t* data, size_t bytes,
-                                         int deviceRate);
+// rate to 16-bit signed at `deviceRate`, interleaved in the format's channels;
+// nothing when the result would exceed kMaxConvertedSoundBytes.
+std::vector<int16_t> ConvertToDeviceFormat(const WaveFormat& format, const uint8_t* data, size_t bytes,
+                                           int deviceRate);
 
-// Adds `frames` stereo frames of every playing voice to `out` (which is not
-// cleared first), advancing the voices; a looping voice wraps to its start,
-// another stops at its end. Pure: it touches nothing else.
+// Adds `frames` stereo float frames of every playing voice to `out` (which is
+// not cleared first; a 16-bit sample s counts s / 32768 times the voice's gain,
+// a mono one on both channels), advancing the voices; a looping voice wraps to
+// its start, another stops at its end. Pure: it touches nothing else.
 void MixVoices(MixVoice* const* voices, size_t voiceCount, float* out, size_t frames);
 
 // Mixes every playing buffer into `out` (cleared first, clipped to -1..1):

@@ -168,8 +168,8 @@ TEST_F(StartUp, RefusesFilesItCannotReadInBoundedMemoryAndTime) {
          "汎用テクスチャの作成に失敗"},
         {itemGet,
          [](const std::string& f) {
-             // 1000 samples a second for 1600 seconds: 3.2 MB, over 256 MiB at the device's rate.
-             assetgen::Pcm pcm{1000, 1, std::vector<int16_t>(1600000)};
+             // 1000 samples a second for 3200 seconds: 6.4 MB, over 256 MiB at the device's rate.
+             assetgen::Pcm pcm{1000, 1, std::vector<int16_t>(3200000)};
              assetgen::WriteIfChanged(f, assetgen::EncodeWav(pcm));
          },
          "サウンドの作成に失敗"},

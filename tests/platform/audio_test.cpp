@@ -32,19 +32,25 @@ TEST(SoundVolume, HundredthsOfDecibelToGain) {
     EXPECT_EQ(VolumeToGain(-12000), 0.0f);
 }
 
-TEST(SoundConversion, SamplesBecomeStereoFloatAtTheDeviceRate) {
+TEST(SoundConversion, SamplesBecome16BitAtTheDeviceRateInTheirOwnChannels) {
     const uint8_t eightBit[] = {128, 255, 0};
-    const std::vector<float> mono8 = ConvertToDeviceFormat(Pcm(1, 44100, 8), eightBit, 3, 44100);
-    EXPECT_EQ(mono8, (std::vector<float>{0.0f, 0.0f, 127.0f / 128.0f, 127.0f / 128.0f, -1.0f, -1.0f}));
+    const std::vector<int16_t> mono8 = ConvertToDeviceFormat(Pcm(1, 44100, 8), eightBit, 3, 44100);
+    EXPECT_EQ(mono8, (std::vector<int16_t>{0, 32512, -32768}));
 
     const std::vector<uint8_t> stereo = Pcm16({-32768, 16384, 0});  // the odd sample is half a frame: dropped
-    const std::vector<float> stereo16 = ConvertToDeviceFormat(Pcm(2, 44100, 16), stereo.data(), stereo.size(), 44100);
-    EXPECT_EQ(stereo16, (std::vector<float>{-1.0f, 0.5f}));
+    const WaveFormat stereoFormat = Pcm(2, 44100, 16);
+    const std::vector<int16_t> stereo16 = ConvertToDeviceFormat(stereoFormat, stereo.data(), stereo.size(), 44100);
+    EXPECT_EQ(stereo16, (std::vector<int16_t>{-32768, 16384}));
 
     // 22050 Hz doubles the frames, the new ones halfway between their neighbours.
     const std::vector<uint8_t> slow = Pcm16({0, 16384});
-    const std::vector<float> up = ConvertToDeviceFormat(Pcm(1, 22050, 16), slow.data(), slow.size(), 44100);
-    EXPECT_EQ(up, (std::vector<float>{0.0f, 0.0f, 0.25f, 0.25f, 0.5f, 0.5f, 0.5f, 0.5f}));
+    const WaveFormat slowFormat = Pcm(1, 22050, 16);
+    const std::vector<int16_t> up = ConvertToDeviceFormat(slowFormat, slow.data(), slow.size(), 44100);
+    EXPECT_EQ(up, (std::vector<int16_t>{0, 8192, 16384, 16384}));
+
+    // The bound checked before a file is read counts exactly these bytes.
+    EXPECT_EQ(ConvertedSoundBytes(stereoFormat, stereo.size(), 44100), stereo16.size() * sizeof(int16_t));
+    EXPECT_EQ(ConvertedSoundBytes(slowFormat, slow.size(), 44100), up.size() * sizeof(int16_t));
 
     EXPECT_TRUE(ConvertToDeviceFormat(Pcm(1, 44100, 24), eightBit, 3, 44100).empty());
     WaveFormat floatFormat = Pcm(1, 44100, 16);
@@ -53,41 +59,51 @@ TEST(SoundConversion, SamplesBecomeStereoFloatAtTheDeviceRate) {
     EXPECT_EQ(CreateSoundBuffer(floatFormat, slow.data(), slow.size()), nullptr);
 }
 
-MixVoice Voice(std::vector<float> samples, bool looping, float gain) {
+MixVoice Voice(std::vector<int16_t> samples, uint16_t channels, bool looping, float gain) {
     MixVoice v;
     v.samples = std::move(samples);
+    v.channels = channels;
     v.playing = true;
     v.looping = looping;
     v.gain = gain;
     return v;
 }
 
-TEST(SoundMixer, AddsEveryPlayingVoiceTimesItsGain) {
-    MixVoice loud = Voice({0.5f, -0.5f, 0.5f, -0.5f}, false, 1.0f);
-    MixVoice quiet = Voice({1.0f, 1.0f, 1.0f, 1.0f}, false, 0.1f);
-    MixVoice idle = Voice({1.0f, 1.0f, 1.0f, 1.0f}, false, 1.0f);
+// The level a 16-bit sample is mixed at.
+std::vector<float> Levels(std::initializer_list<int> samples) {
+    std::vector<float> levels;
+    for (int s : samples) levels.push_back(static_cast<float>(s) / 32768.0f);
+    return levels;
+}
+
+TEST(SoundMixer, AddsEveryPlayingVoiceTimesItsGainAMonoOneToBothChannels) {
+    MixVoice loud = Voice({16384, -16384, 16384, -16384}, 2, false, 1.0f);
+    MixVoice quiet = Voice({-32768, -32768}, 1, false, 0.1f);
+    MixVoice idle = Voice({32767, 32767}, 1, false, 1.0f);
     idle.playing = false;
     MixVoice* voices[] = {&loud, &quiet, &idle};
     std::vector<float> out(4, 0.25f);  // added to, not cleared
     MixVoices(voices, 3, out.data(), 2);
-    EXPECT_NEAR(out[0], 0.85f, 1e-6f);
-    EXPECT_NEAR(out[1], -0.15f, 1e-6f);
+    for (size_t frame = 0; frame < 2; ++frame) {
+        EXPECT_NEAR(out[frame * 2], 0.65f, 1e-6f);
+        EXPECT_NEAR(out[frame * 2 + 1], -0.35f, 1e-6f);
+    }
     EXPECT_EQ(idle.position, 0u);
 }
 
 TEST(SoundMixer, LoopingVoiceWrapsAndOnceVoiceStopsAtItsEnd) {
-    MixVoice loop = Voice({1, 1, 2, 2, 3, 3}, true, 1.0f);
-    MixVoice once = Voice({10, 10, 20, 20, 30, 30}, false, 1.0f);
+    MixVoice loop = Voice({1, 2, 3}, 1, true, 1.0f);
+    MixVoice once = Voice({10, 10, 20, 20, 30, 30}, 2, false, 1.0f);
     MixVoice* voices[] = {&loop, &once};
     std::vector<float> out(10, 0.0f);
     MixVoices(voices, 2, out.data(), 5);
-    EXPECT_EQ(out, (std::vector<float>{11, 11, 22, 22, 33, 33, 1, 1, 2, 2}));
+    EXPECT_EQ(out, Levels({11, 11, 22, 22, 33, 33, 1, 1, 2, 2}));
     EXPECT_TRUE(loop.playing);
     EXPECT_EQ(loop.position, 2u);
     EXPECT_FALSE(once.playing);
 
     // A loop that ends exactly at the buffer's end is back at its start.
-    MixVoice exact = Voice({1, 1, 2, 2}, true, 1.0f);
+    MixVoice exact = Voice({1, 2}, 1, true, 1.0f);
     MixVoice* one[] = {&exact};
     std::vector<float> two(4, 0.0f);
     MixVoices(one, 1, two.data(), 2);
@@ -146,6 +162,24 @@ TEST(SoundBuffers, ReleasedBufferIsNoLongerMixed) {
     second->Release();
     MixAllVoices(out.data(), 1);
     EXPECT_EQ(out[0], 0.0f);
+}
+
+// A 16-bit sample comes out of the mix at its own level; one that resampling
+// puts between two samples lies within a 16-bit step of the exact blend.
+TEST(SoundBuffers, SamplesKeepTheirLevelThroughTheSixteenBitStore) {
+    const std::vector<uint8_t> extremes = Pcm16({-32768, 32767});
+    const auto halfRate = static_cast<uint32_t>(AudioDeviceRate() / 2);
+    SoundBuffer* buffer = CreateSoundBuffer(Pcm(1, halfRate, 16), extremes.data(), extremes.size());
+    ASSERT_NE(buffer, nullptr);
+    ASSERT_EQ(buffer->FrameCount(), 4u);
+    buffer->Play(false);
+    std::vector<float> out(8);
+    MixAllVoices(out.data(), 4);
+    EXPECT_EQ(out[0], -1.0f);
+    EXPECT_NEAR(out[2], -0.5f / 32768.0f, 1.0f / 32768.0f);
+    EXPECT_EQ(out[4], 32767.0f / 32768.0f);
+    EXPECT_EQ(out[6], 32767.0f / 32768.0f);
+    buffer->Release();
 }
 
 TEST(AudioDevice, PlaysWhileReferencedAndClosesWithTheLastReference) {
