@@ -2,50 +2,47 @@
 
 #include "core/field_globals.h"
 #include "core/high_score.h"
+#include "core/score.h"
 #include "field/field_state.h"
 #include "field/fields.h"
 
 namespace {
 
-int32_t RunFieldScript(int32_t fieldId) {
-    switch (fieldId) {
-        case 1: return FieldGrassDay::Update();
-        case 2: return FieldGrassNight::Update();
-        case 3: return FieldCanyonDay::Update();
-        case 4: return FieldCanyonNight::Update();
-        case 5: return FieldCave::Update();
-        default: return 0;
-    }
+// Field 1..5's script, the enemy holding its counter, and its record.
+struct FieldEntry {
+    int32_t (*update)();
+    int32_t (*holder)();
+    FieldState* state;
+};
+
+const FieldEntry* EntryFor(int32_t fieldId) {
+    static const FieldEntry kFields[] = {
+        {FieldGrassDay::Update, FieldGrassDay::Holder, &FieldGrassDayState},
+        {FieldGrassNight::Update, FieldGrassNight::Holder, &FieldGrassNightState},
+        {FieldCanyonDay::Update, FieldCanyonDay::Holder, &FieldCanyonDayState},
+        {FieldCanyonNight::Update, FieldCanyonNight::Holder, &FieldCanyonNightState},
+        {FieldCave::Update, FieldCave::Holder, &FieldCaveState},
+    };
+    return fieldId >= 1 && fieldId <= kFieldCount ? &kFields[fieldId - 1] : nullptr;
 }
 
 }  // namespace
 
 int32_t FieldHolder(int32_t fieldId) {
-    switch (fieldId) {
-        case 1: return FieldGrassDay::Holder();
-        case 2: return FieldGrassNight::Holder();
-        case 3: return FieldCanyonDay::Holder();
-        case 4: return FieldCanyonNight::Holder();
-        case 5: return FieldCave::Holder();
-        default: return -1;
-    }
+    const FieldEntry* field = EntryFor(fieldId);
+    return field != nullptr ? field->holder() : -1;
 }
 
 FieldState* FieldStateFor(int32_t fieldId) {
-    switch (fieldId) {
-        case 1: return &FieldGrassDayState;
-        case 2: return &FieldGrassNightState;
-        case 3: return &FieldCanyonDayState;
-        case 4: return &FieldCanyonNightState;
-        case 5: return &FieldCaveState;
-        default: return nullptr;
-    }
+    const FieldEntry* field = EntryFor(fieldId);
+    return field != nullptr ? field->state : nullptr;
 }
 
 int32_t UpdateFieldScript() {
     const int32_t fieldId = CurrentField;
-    FieldState* state = FieldStateFor(fieldId);
-    if (state == nullptr || RunFieldScript(fieldId) == 0) return 0;
+    const FieldEntry* field = EntryFor(fieldId);
+    if (field == nullptr || field->update() == 0) return 0;
+    FieldState* state = field->state;
     state->frame = 0;
     state->scrollSpeed = kFieldStartScrollSpeed;
     state->route = 1;

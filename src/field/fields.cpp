@@ -154,9 +154,10 @@ int32_t FieldCave::Update() {
 
     if (t == kCaveBigElementFrame) SpawnBoss(t, kSpeciesBigElement, 0, kMidBossX, kMidBossY, 3);
     if (t == kCaveMagicStoneFrame) SpawnBoss(t, kSpeciesMagicStone, 0, kMidBossX, kMidBossY, 3);
-    const Vec3 rise = FinalBossRisePoint(state.bossPosition);
-    if (Difficulty == 3 && t == kCaveFirstFormFrame) SpawnBoss(t, kSpeciesGrandMagicStone, 0, rise.x, rise.y, 3);
-    if (Difficulty == 3 && t == kCaveSecondFormFrame) SpawnBoss(t, kSpeciesGrandMagicStone, 1, rise.x, rise.y, 3);
+    if (Difficulty == 3 && (t == kCaveFirstFormFrame || t == kCaveSecondFormFrame)) {
+        const Vec3 rise = FinalBossRisePoint(state.bossPosition);
+        SpawnBoss(t, kSpeciesGrandMagicStone, t == kCaveFirstFormFrame ? 0 : 1, rise.x, rise.y, 3);
+    }
     if (t == kCaveResultFrame) ShowResult(state, 5);
     if (t == kCaveFadeFrame) BeginTransitionFade(kFadeFieldEnd);
 
