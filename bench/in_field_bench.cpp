@@ -31,6 +31,7 @@
 #include "support/busy_field.h"
 #include "support/game_holder.h"
 #include "support/pool_census.h"
+#include "support/resource_dir.h"
 #include "support/screenshot.h"
 #include "world_snapshot.h"
 
@@ -262,14 +263,16 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
 
-    std::error_code ec;
-    std::filesystem::current_path(MIRELUNE_RESOURCE_DIR, ec);
-    if (ec) {
+    // The generated art and sound, linked into a temporary folder with an
+    // empty Data folder: a case that ends a field saves its scores there, never
+    // over the player's.
+    if (!std::filesystem::is_directory(MIRELUNE_RESOURCE_DIR)) {
         std::fprintf(stderr, "mirelune_bench: no resource folder at %s\n", MIRELUNE_RESOURCE_DIR);
         return 1;
     }
-    Direct3DDevice = GraphicsDevice::CreateHeadless();
-    SpriteBatch = CreateSpriteBatch(Direct3DDevice);
+    testsupport::ResourceMirror resources;
+    resources.Enter();
+    testsupport::CreateHeadlessGraphics();
     testsupport::GameHolder game;
     if (!game->CreateAssets()) {
         std::fprintf(stderr, "mirelune_bench: the game's assets could not be loaded\n");
@@ -286,7 +289,6 @@ int main(int argc, char** argv) {
     Prepared.clear();
     testsupport::ResetPlayState();
     game->ReleaseAssets();
-    SpriteBatch->Release();
-    Direct3DDevice->Release();
+    testsupport::ReleaseHeadlessGraphics();
     return met ? 0 : 1;
 }

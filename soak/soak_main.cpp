@@ -27,8 +27,9 @@ const char kHelp[] =
     "\n"
     "Runs the real game headless (no window, no sound device) for N frames\n"
     "(default 1000000) on random keyboard and pad input drawn from seed S\n"
-    "(default 1), in a temporary copy of the resource folder that starts with\n"
-    "no high-score file. The same seed plays the same run.\n"
+    "(default 1), in a temporary copy of the generated art and sound with an\n"
+    "empty Data folder: the build's high-score file is never read or changed.\n"
+    "The same seed plays the same run.\n"
     "\n"
     "The input leans towards getting on with the game: on the title it mostly\n"
     "decides (sometimes the credits, never quit); on the map it mostly confirms,\n"
@@ -156,9 +157,9 @@ int main(int argc, char** argv) {
     setenv("SDL_VIDEODRIVER", "dummy", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
 
-    // The resource folder copied (as links) to a temporary one without the
-    // build's high-score file: this run's scores are its own.
-    testsupport::ResourceMirror resources({"Data/HighScore.txt"});
+    // The generated art and sound linked into a temporary folder with an empty
+    // Data folder: this run's scores are its own, and the player's stay untouched.
+    testsupport::ResourceMirror resources;
     resources.Enter();
     testsupport::CreateHeadlessGraphics();
     testsupport::GameHolder game;

@@ -26,8 +26,8 @@ uint32_t FramePixel(const Texture* frame, int x, int y) { return frame->Pixels()
 TEST(BusyFieldScreenshot, HudFrameAndPanelsStandOverAFullField) {
     ScreenshotRig rig;
     ASSERT_TRUE(rig.Ready());
-    const fs::path previous = fs::current_path();
-    fs::current_path(testsupport::ResourceDir());
+    testsupport::ResourceMirror resources;
+    resources.Enter();
     testsupport::GameHolder game;
     ASSERT_TRUE(game->CreateAssets());
 
@@ -79,7 +79,6 @@ TEST(BusyFieldScreenshot, HudFrameAndPanelsStandOverAFullField) {
 
     frame->Release();
     game->ReleaseAssets();
-    fs::current_path(previous);
 }
 
 }  // namespace

@@ -42,8 +42,7 @@ class InterfaceContactSheet : public FieldMapTest {
 protected:
     void SetUp() override {
         FieldMapTest::SetUp();
-        previous = fs::current_path();
-        fs::current_path(testsupport::ResourceDir());
+        resources.Enter();
         saved = ThePlayer.status;
         for (int i = 0; i < Player::kPartCount; ++i) savedParts[i] = ThePlayer.statusParts[i];
     }
@@ -54,7 +53,6 @@ protected:
         testsupport::ResetPlayState();
         ThePlayer.status = saved;
         for (int i = 0; i < Player::kPartCount; ++i) ThePlayer.statusParts[i] = savedParts[i];
-        fs::current_path(previous);
         FieldMapTest::TearDown();
     }
 
@@ -98,7 +96,7 @@ protected:
     SpriteBatchApi* quietBatch = CreateSpriteBatch(quietDevice);
     testsupport::GameHolder game;
     std::vector<Frame> frames;
-    fs::path previous;
+    testsupport::ResourceMirror resources;
     StatusBlock saved;
     StatusBlock savedParts[Player::kPartCount];
 };

@@ -251,7 +251,7 @@ protected:
         for (int i = 0; i < kFieldCount; ++i) EXPECT_EQ(onFile[i], HighScoreTable[i]) << "line " << i + 1;
     }
 
-    testsupport::ResourceMirror resources{{"Data/HighScore.txt"}};
+    testsupport::ResourceMirror resources;
     testsupport::GameHolder game;
     std::vector<int32_t> scenes;
     int32_t bossAge[kEnemyCount] = {};

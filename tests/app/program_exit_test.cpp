@@ -122,7 +122,8 @@ TEST(ProgramExit, AFailedStartUpIsAFailureAndAQuitFromTheLoopASuccess) {
     fs::remove_all(empty);
 
     // SIGTERM in the main loop quits as the window's close does: status 0.
-    ProgramRun run(testsupport::ResourceDir().parent_path());
+    testsupport::ResourceMirror resources;
+    ProgramRun run(resources.Path().parent_path());
     ASSERT_TRUE(run.Started());
     ASSERT_TRUE(run.WaitForFirstFrame());
     run.Signal(SIGTERM);

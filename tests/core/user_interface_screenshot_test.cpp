@@ -21,13 +21,11 @@ namespace fs = std::filesystem;
 class HudScreenshot : public ::testing::Test {
 protected:
     void SetUp() override {
-        previous_ = fs::current_path();
-        fs::current_path(testsupport::ResourceDir());
+        resources_.Enter();
     }
     void TearDown() override {
         ui.Release();
         ReleaseCommonTextures();
-        fs::current_path(previous_);
     }
 
     // A field well under way: wounded, swinging, two skills cooling down,
@@ -58,7 +56,7 @@ protected:
     }
 
     UserInterface ui;
-    fs::path previous_;
+    testsupport::ResourceMirror resources_;
 };
 
 TEST_F(HudScreenshot, BusyHudRendersEveryElement) {

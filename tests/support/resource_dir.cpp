@@ -14,13 +14,19 @@ fs::path ResourceDir() { return fs::path(MIRELUNE_RESOURCE_DIR); }
 
 ResourceMirror::ResourceMirror(const std::vector<std::string>& omit) {
     static std::atomic<int> counter{0};
-    root_ = fs::temp_directory_path() /
-            ("mirelune_res_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
-    fs::remove_all(root_);
+    const fs::path parent = fs::temp_directory_path() /
+                            ("mirelune_res_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
+    fs::remove_all(parent);
+    root_ = parent / "Resource_Mirelune";
     const fs::path source = ResourceDir();
-    for (const auto& entry : fs::recursive_directory_iterator(source)) {
-        const fs::path rel = fs::relative(entry.path(), source);
-        if (entry.is_directory()) {
+    for (auto it = fs::recursive_directory_iterator(source); it != fs::recursive_directory_iterator(); ++it) {
+        const fs::path rel = fs::relative(it->path(), source);
+        // The player's saves stay where they are, unseen.
+        if (rel == "Data") {
+            if (it->is_directory()) it.disable_recursion_pending();
+            continue;
+        }
+        if (it->is_directory()) {
             fs::create_directories(root_ / rel);
             continue;
         }
@@ -28,7 +34,7 @@ ResourceMirror::ResourceMirror(const std::vector<std::string>& omit) {
         for (const std::string& o : omit) skip = skip || rel.generic_string() == o;
         if (skip) continue;
         fs::create_directories((root_ / rel).parent_path());
-        fs::create_symlink(entry.path(), root_ / rel);
+        fs::create_symlink(it->path(), root_ / rel);
     }
     fs::create_directories(root_ / "Data");
 }
@@ -36,7 +42,7 @@ ResourceMirror::ResourceMirror(const std::vector<std::string>& omit) {
 ResourceMirror::~ResourceMirror() {
     if (!previous_.empty()) fs::current_path(previous_);
     std::error_code ec;
-    fs::remove_all(root_, ec);
+    fs::remove_all(root_.parent_path(), ec);
 }
 
 void ResourceMirror::Enter() {

@@ -9,8 +9,12 @@ namespace testsupport {
 // The generated Resource_Mirelune folder of this build.
 std::filesystem::path ResourceDir();
 
-// A temporary mirror of the resource folder (every file a symbolic link to the
-// generated one) that a test may change freely; removed on destruction. The
+// A temporary mirror of the generated art and sound (every file a symbolic
+// link to the generated one, but those named in `omit`) that a test may change
+// freely; removed on destruction. Its `Data` folder starts empty: nothing a
+// player saved in the build's folder is read or written through it. The
+// mirror is named Resource_Mirelune inside a temporary folder of its own, so a
+// program started in that folder finds it as it would beside the build. The
 // current directory is restored on destruction too.
 class ResourceMirror {
 public:
@@ -19,6 +23,7 @@ public:
     ResourceMirror(const ResourceMirror&) = delete;
     ResourceMirror& operator=(const ResourceMirror&) = delete;
 
+    // The mirror itself; its parent holds nothing else.
     const std::filesystem::path& Path() const { return root_; }
     // Makes the mirror the current directory (as the entry function does).
     void Enter();
