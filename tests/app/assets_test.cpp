@@ -3,6 +3,7 @@
 
 #include <sys/stat.h>
 
+#include <cctype>
 #include <functional>
 #include <set>
 #include <string>
@@ -150,7 +151,23 @@ INSTANTIATE_TEST_SUITE_P(
                       MissingFile{"Texture/Character/sword.png", "プレイヤーの作成に失敗"},
                       MissingFile{"Texture/Character/StatusSet2.png", "体力表示の作成に失敗"},
                       MissingFile{"Texture/ScoreBonus/bonus_text.png", "スコアの作成に失敗"},
-                      MissingFile{"Sound/BGM/FieldMap.wav", "サウンドの作成に失敗"}));
+                      MissingFile{"Sound/BGM/FieldMap.wav", "サウンドの作成に失敗"}),
+    // Named by the missing file below its top folder: "Texture/Title/title.png"
+    // runs as TitleTitlePng.
+    [](const ::testing::TestParamInfo<MissingFile>& info) {
+        const std::string file = info.param.file;
+        std::string name;
+        bool wordStart = true;
+        for (const unsigned char c : file.substr(file.find('/') + 1)) {
+            if (!std::isalnum(c)) {
+                wordStart = true;
+                continue;
+            }
+            name += static_cast<char>(wordStart ? std::toupper(c) : c);
+            wordStart = false;
+        }
+        return name;
+    });
 
 // Files that would take start-up's memory or time without end fail their step
 // like a missing one: a picture far larger than asked for, a sound at a very

@@ -310,6 +310,9 @@ TEST_P(Playthrough, TitleToEveryFieldToTheEndingAndBack) {
     EXPECT_EQ(scenes, expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Difficulty, Playthrough, ::testing::Values(1, 2, 3));
+INSTANTIATE_TEST_SUITE_P(Difficulty, Playthrough, ::testing::Values(1, 2, 3),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             return "Difficulty" + std::to_string(info.param);
+                         });
 
 }  // namespace

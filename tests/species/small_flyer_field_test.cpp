@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "core/bullet.h"
 #include "core/score.h"
@@ -83,6 +84,9 @@ TEST_P(SmallFlyerFieldRun, FlyersMoveFireAndLeave) {
 
 INSTANTIATE_TEST_SUITE_P(GrassFields, SmallFlyerFieldRun,
                          ::testing::Values(FlyerField{FieldGrassDay::Update, &FieldGrassDayState, kSpeciesButterFly},
-                                           FlyerField{FieldGrassNight::Update, &FieldGrassNightState, kSpeciesMoth}));
+                                           FlyerField{FieldGrassNight::Update, &FieldGrassNightState, kSpeciesMoth}),
+                         [](const ::testing::TestParamInfo<FlyerField>& info) {
+                             return info.param.species == kSpeciesMoth ? std::string("Moth") : std::string("ButterFly");
+                         });
 
 }   // namespace
