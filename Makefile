@@ -2,16 +2,21 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build setup bench clean
+.PHONY: run test build configure setup bench clean
 
 setup:
 	@bash scripts/setup.sh
 
-build: setup
+configure: setup
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# Only the two programs and their generated art and sound: the tests, the
+# benchmark and the soak wait for `make test`.
+run: configure
+	cmake --build $(BUILD) -j $(JOBS) --target velmora velmora_windowed
 	cd $(BUILD) && ./velmora_windowed
 
 test: build
